@@ -1,0 +1,18 @@
+// Picture sequences and tutor characters.
+#include "assess/animation.h"
+
+#include "engine/command_table.h"
+#include "engine/player.h"
+
+namespace vintara {
+
+void cmdCreateAnimate(Player&) {}
+void cmdStartAnimate(Player&) {}
+void cmdAnimateTime(Player&) {}
+void cmdXAnimateTime(Player&) {}
+void cmdAnimation(Player&) {}
+
+void resetCharacterAnimation(Player& p) { (void)p; }
+void onAnimationTimer(Player& p) { (void)p; }
+
+}  // namespace vintara

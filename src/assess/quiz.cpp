@@ -1,0 +1,23 @@
+// Quiz mode.
+#include "assess/quiz.h"
+
+#include "engine/command_table.h"
+#include "engine/player.h"
+
+namespace vintara {
+
+void cmdQuizMode(Player&) {}
+void cmdQuizAnimate(Player&) {}
+void cmdDisplayQuizScore(Player&) {}
+void cmdDisplayQuizTime(Player&) {}
+void cmdDisplayQuizBoard(Player&) {}
+void cmdQuizRight(Player&) {}
+void cmdResetSystem(Player&) {}
+
+void resetQuizState(Player& p) {
+  p.question.quizMode = false;
+  p.question.quizScore = 0;
+  p.question.quizQuestionNumber = 0;
+}
+
+}  // namespace vintara

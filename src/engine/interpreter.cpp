@@ -1,0 +1,129 @@
+#include "engine/interpreter.h"
+
+#include "assess/feedback_box.h"
+#include "assess/judging.h"
+#include "engine/command_table.h"
+#include "engine/navigation.h"
+#include "engine/player.h"
+#include "engine/script_errors.h"
+#include "engine/script_text.h"
+#include "output/rich_text.h"
+#include "platform/text_codec.h"
+#include "tools/circuit_toolbox.h"
+
+namespace vintara {
+
+namespace {
+
+void runTextLine(Player& p, const std::string& line) {
+  QuestionState& q = p.question;
+  if (!q.inQuestion || (q.feedbackChosen && q.autoFeedback)) {
+    printText(p, line);
+  } else if (q.feedbackChosen && !q.feedbackClosed) {
+    if (!q.feedbackText.empty()) q.feedbackText += kCR;
+    q.feedbackText += line;
+  }
+}
+
+void runCommandLine(Player& p, const std::string& line) {
+  EngineState& e = p.engine;
+  if (!tokenizeCommand(e, line)) {
+    scriptError(p, "the command line has more than 100 parameters");
+    return;
+  }
+  const QuestionState& q = p.question;
+  const std::string& word = e.cmdItems[0];
+  if (q.inQuestion && word != "feedback" && word != "answer" && word != "question" &&
+      (!q.feedbackChosen || q.feedbackClosed))
+    e.cmdItems[0] = "Don't Evaluate";
+  if (const CommandInfo* cmd = findCommand(toLower(e.cmdItems[0])))
+    cmd->handler(p);
+  else
+    p.message("Don't reconize command " + e.cmdItems[0]);
+}
+
+// Steps that end a run that reached the end of its script.
+void finishRun(Player& p) {
+  QuestionState& q = p.question;
+  saveLayout(p);
+  if (q.inQuestion && q.autoFeedback) q.inQuestion = false;
+  if (q.inQuestion || q.marksShown) markWordPlacement(p);
+  if (!q.feedbackText.empty()) showFeedback(p);
+  p.engine.scriptRunning = false;
+  p.run.templateForward = false;
+}
+
+void judgePending(Player& p) {
+  if (isToolboxVisible(p)) {
+    hideToolbox(p);
+    judgeCircuit(p);
+  } else {
+    judgeAnswer(p);
+  }
+}
+
+bool runawayStop(Player& p) {
+  if (++p.run.linesThisRun <= kRunawayLineLimit) return false;
+  scriptError(p, "the script ran " + std::to_string(kRunawayLineLimit) +
+                     " lines without stopping for the pupil and was ended");
+  p.run.abortAll = true;
+  return true;
+}
+
+}  // namespace
+
+// The word the line filter puts in place of a command it skips.
+void cmdDontEvaluate(Player&) {}
+
+void runScriptLine(Player& p, const std::string& line) {
+  if (line.empty() || line[0] == '\'') return;
+  if (line[0] == '@')
+    runCommandLine(p, line);
+  else
+    runTextLine(p, line);
+}
+
+void endRun(Player& p) {
+  p.run.endRunRequested = true;
+  p.engine.scriptRunning = false;
+}
+
+void executeProgramScript(Player& p, Surface* surface, bool keepFeedbackBox) {
+  EngineState& e = p.engine;
+  if (!keepFeedbackBox) closeFeedbackBox(p);
+  e.outputSurface = surface;
+  if (e.scriptText.empty() || e.scriptPos > e.scriptEnd) return;
+
+  if (p.run.depth == 0) {
+    p.run.linesThisRun = 0;
+    p.run.abortAll = false;
+  }
+  ++p.run.depth;
+  struct DepthGuard {
+    Player& p;
+    ~DepthGuard() {
+      if (--p.run.depth == 0) p.run.abortAll = false;
+    }
+  } guard{p};
+
+  e.scriptRunning = true;
+  p.setMenuEnabled(MenuItem::ReturnToMainMenu, e.currentScreen != 1);
+  if (p.question.inQuestion) judgePending(p);
+
+  while (e.scriptPos <= e.scriptEnd) {
+    if (p.run.abortAll || runawayStop(p)) {
+      e.scriptRunning = false;
+      return;
+    }
+    const std::string line = readScriptLine(e);
+    p.run.endRunRequested = false;
+    runScriptLine(p, line);
+    if (p.run.endRunRequested) {
+      p.run.endRunRequested = false;
+      return;
+    }
+  }
+  finishRun(p);
+}
+
+}  // namespace vintara

@@ -1,0 +1,19 @@
+// Errors in scripts that scripts may not contain (numbers that are not
+// numbers, indexes past a table, runaway loops). Each is told to the author
+// once, naming the script and the line; the run then goes on.
+#pragma once
+
+#include <string>
+
+namespace vintara {
+
+class Player;
+
+// Reports `what` for the line being run (once per script, line and text).
+void scriptError(Player& p, const std::string& what);
+
+// The one bound on a run: this many lines read without stopping for the
+// pupil ends every run in progress.
+constexpr long kRunawayLineLimit = 1'000'000;
+
+}  // namespace vintara

@@ -1,0 +1,54 @@
+// Script text: reading lines, tokenizing command lines, parameters,
+// variables, labels.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/engine_state.h"
+
+namespace vintara {
+
+class Player;
+
+constexpr char kCR = '\r';
+constexpr char kLF = '\n';
+
+// The next line of scriptText; advances scriptPos and sets lineStart.
+std::string readScriptLine(EngineState& e);
+
+// Fills cmdItems and cmdItemCount from a command line (it starts with "@").
+// Returns false, leaving the items as they were, when the line has more
+// than 100 parameters.
+bool tokenizeCommand(EngineState& e, std::string_view line);
+
+// A number written in the text, or the value of the variable it names.
+// Numbers outside 16 bits and names past "z" are script errors: they are
+// reported and the value is clamped (or 0 for a bad name).
+int numericParam(Player& p, std::string_view text);
+
+// The number a parameter holds, read strictly (locale notation); a text
+// that holds no number is a script error and gives `fallback`.
+double strictParam(Player& p, std::string_view text, double fallback = 0);
+// The same rounded to 16 bits (halves to even); out of range is an error.
+int strictInt16(Player& p, std::string_view text, int fallback = 0);
+
+// Field `index` (1-based) of a comma-separated text.
+std::string getParameterString(int index, std::string_view text);
+
+// cmdItems from `from` to cmdItemCount joined with ",".
+std::string joinParams(const EngineState& e, int from);
+
+// Searches forward from scriptPos for a line equal to `label` (lower case);
+// returns the position after it, or 0.
+int findLabel(EngineState& e, std::string_view label);
+
+// Replaces the line starting just after `position` with newText.
+void replaceLine(EngineState& e, int position, std::string_view newText);
+
+std::string StripTerminator(std::string_view text);
+
+// 1-based number of the line that starts at lineStart (for messages).
+int currentLineNumber(const EngineState& e);
+
+}  // namespace vintara

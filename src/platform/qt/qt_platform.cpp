@@ -1,0 +1,258 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/qt/qt_sound.h"
+#include "shell/startup.h"
+
+namespace vintara {
+
+namespace {
+
+class QtTimer : public Timer {
+ public:
+  explicit QtTimer(std::function<void()> onTick) {
+    QObject::connect(&timer_, &QTimer::timeout, [fn = std::move(onTick)] { QtPlatform::guarded(fn); });
+  }
+  void start(int intervalMs) override { timer_.start(std::max(1, intervalMs)); }
+  void stop() override { timer_.stop(); }
+  bool isActive() const override { return timer_.isActive(); }
+  int interval() const override { return timer_.interval(); }
+
+ private:
+  QTimer timer_;
+};
+
+// Printing in twips: the painter is scaled from twips to device pixels.
+class QtPrintJob : public PrintJob {
+ public:
+  explicit QtPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    ok_ = painter_.begin(printer_.get());
+    const double s = printer_->resolution() / 1440.0;
+    painter_.scale(s, s);
+  }
+  void drawText(int x, int y, std::string_view text, const FontSpec& font, Rgb colour) override {
+    if (!ok_) return;
+    QFont f = QtGraphics::font(font);
+    f.setPointSizeF(font.points * 20);  // twips are 1/20 point
+    painter_.setFont(f);
+    painter_.setPen(QColor::fromRgb(colour));
+    painter_.drawText(x, y + QFontMetrics(f, printer_.get()).ascent(),
+                      displayText(text, font.face == "symbol"));
+  }
+  void drawImage(int x, int y, const Image& image) override {
+    if (!ok_) return;
+    QImage img = wrapImage(image);
+    painter_.drawImage(QRect(x, y, image.width() * 15, image.height() * 15), img);
+  }
+  void drawLine(int x0, int y0, int x1, int y1, Rgb colour) override {
+    if (!ok_) return;
+    painter_.setPen(QColor::fromRgb(colour));
+    painter_.drawLine(x0, y0, x1, y1);
+  }
+  int textWidthTwips(std::string_view text, const FontSpec& font) override {
+    QFont f = QtGraphics::font(font);
+    f.setPointSizeF(font.points * 20);
+    return QFontMetrics(f, printer_.get()).horizontalAdvance(displayText(text));
+  }
+  void newPage() override {
+    if (ok_) ok_ = printer_->newPage();
+  }
+  bool finish() override {
+    if (painter_.isActive()) painter_.end();
+    return ok_;
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  bool ok_ = false;
+};
+
+QElapsedTimer& monotonic() {
+  static QElapsedTimer t = [] {
+    QElapsedTimer e;
+    e.start();
+    return e;
+  }();
+  return t;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() : sound_(std::make_unique<QtSound>()) {}
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::guarded(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (const ProgramExit& e) {
+    QCoreApplication::exit(e.code);
+  }
+}
+
+uint32_t QtPlatform::millis() { return uint32_t(monotonic().elapsed()) + 1000u; }
+
+double QtPlatform::random() { return QRandomGenerator::global()->generateDouble(); }
+
+std::unique_ptr<Timer> QtPlatform::createTimer(std::function<void()> onTick) {
+  return std::make_unique<QtTimer>(std::move(onTick));
+}
+
+void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); }
+
+void QtPlatform::pauseBriefly() { QThread::usleep(500); }
+
+Answer QtPlatform::messageBox(const MessageRequest& r) {
+  QMessageBox box(mainWindow);
+  box.setWindowTitle(r.title.empty() ? QStringLiteral("Qelt Vintara") : fromCp1252(r.title));
+  box.setText(fromCp1252(r.text));
+  switch (r.icon) {
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: break;
+  }
+  switch (r.buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+    case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Ok: return Answer::Ok;
+    default:  // the box was closed: the safe answer
+      return r.buttons == Buttons::Ok ? Answer::Ok
+             : r.buttons == Buttons::YesNo ? Answer::No
+                                           : Answer::Cancel;
+  }
+}
+
+void QtPlatform::endProgram(int code) {
+  if (mainWindow) mainWindow->hide();
+  throw ProgramExit{code};
+}
+
+std::string QtPlatform::programFolder() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtPlatform::userDataFolder() {
+  return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+          QStringLiteral("/qelt-vintara"))
+      .toStdString();
+}
+
+std::string QtPlatform::configuredContentFolder() {
+  if (!contentOption.empty()) return contentOption;
+  return qEnvironmentVariable("VINTARA_CONTENT").toStdString();
+}
+
+std::vector<std::string> QtPlatform::removableMediaFolders() {
+  QFile f(QStringLiteral("/proc/self/mounts"));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return mediaMountPoints(f.readAll().toStdString());
+}
+
+std::vector<std::string> QtPlatform::bundledContentFolders() {
+  const QString dir = QCoreApplication::applicationDirPath();
+  return {dir.toStdString(), QDir::cleanPath(dir + "/../share/qelt-vintara").toStdString()};
+}
+
+char QtPlatform::decimalSeparator() {
+  const QString s = QLocale().toString(0.5);
+  return s.size() >= 2 && s[1].unicode() < 128 ? char(s[1].unicode()) : '.';
+}
+
+void QtPlatform::refreshRect(const Rect& r) {
+  if (onRefresh) onRefresh(r);
+}
+
+void QtPlatform::setPointerShape(PointerShape shape) {
+  if (onPointer) onPointer(shape);
+}
+
+void QtPlatform::menuChanged(MenuItem item, const MenuItemState& state) {
+  if (onMenu) onMenu(item, state);
+}
+
+void QtPlatform::setWindowTitle(const std::string& title) {
+  if (onTitle) onTitle(title);
+}
+
+void QtPlatform::setClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(fromCp1252(text));
+}
+
+std::string QtPlatform::clipboardText() {
+  return toCp1252(QGuiApplication::clipboard()->text());
+}
+
+bool QtPlatform::playSound(const std::string& nativePath) { return sound_->play(nativePath); }
+void QtPlatform::stopSound() { sound_->stop(); }
+void QtPlatform::setSoundDoneHandler(std::function<void()> handler) {
+  sound_->done = [h = std::move(handler)] { QtPlatform::guarded(h); };
+}
+
+std::unique_ptr<PrintJob> QtPlatform::startPrintJob() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), mainWindow);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<QtPrintJob>(std::move(printer));
+}
+
+bool QtPlatform::startProgram(const std::string& nativePath, const std::vector<std::string>& args,
+                              bool) {
+  QStringList list;
+  for (const auto& a : args) list << QString::fromStdString(a);
+  return QProcess::startDetached(QString::fromStdString(nativePath), list);
+}
+
+void QtPlatform::startDrag(const DragPayload& payload) {
+  if (onDrag) onDrag(payload);
+}
+
+void QtPlatform::setDragPointer(const std::string& nativePath) {
+  if (onDragPointer) onDragPointer(nativePath);
+}
+
+void QtPlatform::centreMainWindow() {
+  if (!mainWindow) return;
+  QScreen* screen = mainWindow->screen();
+  if (!screen) return;
+  const QRect avail = screen->availableGeometry();
+  const QSize size = mainWindow->frameSize();
+  mainWindow->move(avail.x() + (avail.width() - size.width()) / 2,
+                   avail.y() + (avail.height() - size.height()) / 2);
+}
+
+void QtPlatform::focusMainWindow() {
+  if (mainWindow) mainWindow->setFocus();
+}
+
+}  // namespace vintara

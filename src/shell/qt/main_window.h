@@ -1,0 +1,55 @@
+// The main window: the menu bar and the work area, scaled as a whole to fit
+// the window. Everything it shows is drawn by the core; it forwards pointer,
+// key and menu events to the core.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+#include <array>
+
+#include "engine/player.h"
+#include "platform/qt/qt_platform.h"
+
+class QAction;
+
+namespace vintara {
+
+class WorkAreaView : public QWidget {
+ public:
+  WorkAreaView(Player& player, QWidget* parent);
+  // The rectangle of the work area in widget pixels, and back.
+  QRect placement() const { return placement_; }
+  QPoint toWorkArea(QPointF widgetPoint) const;
+  void refreshWorkAreaRect(const Rect& r);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void updatePlacement();
+  Player& player_;
+  QRect placement_;
+  double scale_ = 1;
+  bool pressInside_ = false;
+};
+
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(QtPlatform& platform, Player& player);
+  WorkAreaView* workArea() const { return view_; }
+  QAction* action(MenuItem item) const { return actions_[size_t(item)]; }
+
+ private:
+  void buildMenus();
+  void applyMenuState(MenuItem item, const MenuItemState& state);
+  QtPlatform& platform_;
+  Player& player_;
+  WorkAreaView* view_;
+  std::array<QAction*, size_t(MenuItem::Count)> actions_{};
+};
+
+}  // namespace vintara
