@@ -77,6 +77,7 @@ void startScreen(Player& p, const std::string& script, bool given) {
   e.scriptPos = 1;
   e.scriptEnd = int(e.scriptText.size());
   e.scriptName = given ? "screen " + std::to_string(e.currentScreen) : p.content.scriptFilePath;
+  p.trace->screenEntered(e.currentScreen, p.content.tree.caption(e.currentScreen), e.scriptName);
   executeProgramScript(p, &p.workArea);
   if (replay) p.run.returnReplay = e.scriptPos > e.scriptEnd;
 }

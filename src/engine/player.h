@@ -12,6 +12,7 @@
 #include "content/content_store.h"
 #include "content/pupil_record.h"
 #include "engine/engine_state.h"
+#include "engine/trace.h"
 #include "output/picture_state.h"
 #include "output/region_table.h"
 #include "output/surface.h"
@@ -72,6 +73,9 @@ class Player {
   Surface workArea;
   Surface popup;
 
+  // Observer of the session (authoring tool, tests); never null.
+  Trace* trace = &noTrace_;
+
   // The main window's timers.
   std::unique_ptr<Timer> alwaysOn;        // 100 ms housekeeping
   std::unique_ptr<Timer> internalTimer;   // 100 ms (30 ms for flash words)
@@ -88,6 +92,9 @@ class Player {
 
   // A message box with OK; returns the answer of a box with other buttons.
   Answer message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None);
+
+ private:
+  Trace noTrace_;
 };
 
 }  // namespace vintara

@@ -10,6 +10,28 @@
 
 namespace vintara {
 
+Surface& outputSurface(Player& p) {
+  return p.engine.outputSurface ? *p.engine.outputSurface : p.workArea;
+}
+
+void printTextRedrawAll(Player& p, bool normalState) { (void)p, (void)normalState; }
+void printTextLine(Player& p, bool normalState, int historyLine) {
+  (void)p, (void)normalState, (void)historyLine;
+}
+std::string applyColourCode(Player& p, std::string_view text) {
+  (void)p;
+  return std::string(text.empty() ? text : text.substr(1));
+}
+std::string leadingNumber(const Player& p, std::string_view text, bool allowExponent) {
+  (void)p, (void)text, (void)allowExponent;
+  return {};
+}
+std::string toLocalDecimal(const Player& p, std::string_view text) { (void)p; return std::string(text); }
+std::string toDotDecimal(const Player& p, std::string_view text) { (void)p; return std::string(text); }
+void pushPosition(Player& p) { (void)p; }
+void popPosition(Player& p, bool keep) { (void)p, (void)keep; }
+void drawBoxFrame(Player& p, int x, int y, bool normal) { (void)p, (void)x, (void)y, (void)normal; }
+
 namespace {
 struct FontRow {
   const char* face;
