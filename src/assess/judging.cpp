@@ -11,6 +11,7 @@ void judgeAnswer(Player& p) { (void)p; }
 void judgeCircuit(Player& p) { (void)p; }
 void markWordPlacement(Player& p) { (void)p; }
 void showFeedback(Player& p) { p.question.feedbackText.clear(); }
+void applySelectionRules(Player& p, int box) { (void)p, (void)box; }
 void resetQuestionForScreen(Player& p) {
   QuestionState& q = p.question;
   q.inQuestion = q.feedbackChosen = q.feedbackClosed = q.marksShown = false;
