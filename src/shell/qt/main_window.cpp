@@ -138,13 +138,13 @@ void MainWindow::buildMenus() {
     return a;
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  for (Row r : {Row{MenuItem::FileNew, "&New"}, Row{MenuItem::FileOpen, "&Open..."},
-                Row{MenuItem::FileSave, "&Save"}, Row{MenuItem::FileSaveAs, "Save &As..."}})
+  for (Row r : {Row{MenuItem::FileNew, "&New"}, Row{MenuItem::FileOpen, "&Open"},
+                Row{MenuItem::FileSave, "&Save"}, Row{MenuItem::FileSaveAs, "Save As..."}})
     add(file, r);
   file->addSeparator();
   add(file, {MenuItem::FilePrintExam, "&Print exam"});
-  add(file, {MenuItem::FilePrinterSetup, "P&rinter set-up..."});
-  add(file, {MenuItem::FilePreferences, "Pr&eferences..."});
+  add(file, {MenuItem::FilePrinterSetup, "Printer Set&up"});
+  add(file, {MenuItem::FilePreferences, "Pre&ferences..."});
   file->addSeparator();
   connect(add(file, {MenuItem::FileExit, "E&xit"}), &QAction::triggered, this, &QWidget::close);
 
@@ -162,7 +162,7 @@ void MainWindow::buildMenus() {
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add(help, {MenuItem::HelpTutorial, "&Tutorial"});
-  add(help, {MenuItem::HelpAbout, "&About"});
+  add(help, {MenuItem::HelpAbout, "About Qelt Vintara"});
 }
 
 void MainWindow::applyMenuState(MenuItem item, const MenuItemState& s) {
