@@ -316,7 +316,7 @@ void renderLine(Line& l, std::string text) {
   } else {
     s.colour = 0;
   }
-  if (!l.firstPrint && !p.nav.examPageMode && (!l.normal || t.buttonKind != 0))
+  if (l.oneLine && !p.nav.examPageMode && (!l.normal || t.buttonKind != 0))
     s.colour = 0xFFFFFF;
 
   char ending = 0;
@@ -375,7 +375,7 @@ struct Cursor {
 };
 
 // Prints history line `line` again; boxes take their own width and kind.
-void redrawLine(Player& p, Surface& s, int line, bool normal) {
+void redrawLine(Player& p, Surface& s, int line, bool normal, bool oneLine) {
   TextState& t = p.text;
   for (const AnswerBox& b : p.regions.answerBoxTable)
     if (b.line == line) {
@@ -389,6 +389,7 @@ void redrawLine(Player& p, Surface& s, int line, bool normal) {
   l.history = line;
   l.firstPrint = false;
   l.normal = normal;
+  l.oneLine = oneLine;
   renderLine(l, t.textHistory[size_t(line - 1)].text);
 }
 
@@ -425,7 +426,7 @@ void printTextRedrawAll(Player& p, bool normalState) {
     // Each box line lands where it was first drawn (see redrawLine).
     const int buttonKind = p.text.buttonKind;
     const int width = p.text.boxLayout.width;
-    redrawLine(p, s, i, normalState);
+    redrawLine(p, s, i, normalState, false);
     p.text.buttonKind = buttonKind;
     p.text.boxLayout.width = width;
   }
@@ -436,7 +437,7 @@ void printTextLine(Player& p, bool normalState, int historyLine) {
   Surface& s = outputSurface(p);
   Cursor keep(p);
   p.text.boxLeft = p.text.textHistory[size_t(historyLine - 1)].x + 1;
-  redrawLine(p, s, historyLine, normalState);
+  redrawLine(p, s, historyLine, normalState, true);
 }
 
 void setFontSize(Player& p, int fontId) {

@@ -19,6 +19,7 @@ struct Line {
   int history = 0;         // textHistory number (1-based); 0 when not recorded
   bool firstPrint = true;  // a new line, not a redraw
   bool normal = true;      // boxes in the normal (true) or selected state
+  bool oneLine = false;    // one line printed again (not the whole history)
   // Set by "#O" and "#P".
   BoxForm box = BoxForm::None;
   int boxIndex = -1;       // its answerBoxTable index (drawing order)

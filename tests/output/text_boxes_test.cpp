@@ -98,6 +98,19 @@ TEST_F(BoxTest, SelectedRedrawIsPressedAndHighlighted) {
   EXPECT_EQ(boxes().size(), 1u);
 }
 
+TEST_F(BoxTest, OneLineRedrawnSelectedStartsWhite) {
+  layout(100, 0, 0, 0);
+  print("Pick#OA");
+  EXPECT_EQ(piece("Pick").colour, 0u);
+  platform.drawn.clear();
+  printTextLine(p, false, 1);
+  EXPECT_EQ(piece("Pick").colour, 0xFFFFFFu);
+  platform.drawn.clear();
+  printTextRedrawAll(p, false);  // every line from its recorded colour
+  EXPECT_EQ(piece("Pick").colour, 0u);
+  EXPECT_EQ(piece("A").colour, makeRgb(255, 255, 0));
+}
+
 TEST_F(BoxTest, SelectedColourOfButtonsAndQuizBoxes) {
   layout(100, 0, 0, 0);
   p.text.buttonKind = 103;
