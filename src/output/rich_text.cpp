@@ -55,7 +55,11 @@ double valueOf(const Player& p, std::string_view numberText) {
   return leadingNumberValue(toDotDecimal(p, numberText));
 }
 
-int roundToInt(double v) { return int(roundHalfEven(v)); }
+// Numbers in the markup are 16-bit; a longer one is held at the limit.
+int roundToInt(double v) {
+  if (!(v == v)) return 0;
+  return int(roundHalfEven(std::clamp(v, -32768.0, 32767.0)));
+}
 
 // One character read as a digit (anything else counts 0).
 int digitValue(std::string& rest) {

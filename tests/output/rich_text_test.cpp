@@ -219,6 +219,13 @@ TEST_F(TextTest, SpacesCommasAndDecimalSeparator) {
   EXPECT_EQ(platform.allText(), "ab 3,5 x,y");
 }
 
+TEST_F(TextTest, HugeCountsAreHeldAtSixteenBits) {
+  print("a#s99999999999999999999999b;");
+  EXPECT_EQ(p.workArea.x, 40 + 7 + 6 * 32767 + 7);
+  print("#[n99999999999999999999]");
+  EXPECT_EQ(p.regions.answerFieldTable.at(0).right - p.regions.answerFieldTable.at(0).left, 32767);
+}
+
 TEST_F(TextTest, WriteInLineIsDottedBlueAndLeavesBlack) {
   print("#cuAns: #v10done");
   const int x = 40 + 5 * 7;
