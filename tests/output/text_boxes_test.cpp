@@ -293,6 +293,12 @@ TEST_F(BoxTest, MissingBracketIsReportedAndTheLineGoesOn) {
   EXPECT_EQ(piece(" cm").x, 102);
 }
 
+TEST_F(BoxTest, TwentySecondFieldIsDrawnButNotRecorded) {
+  for (int i = 0; i < 22; ++i) print("#[n10]f" + std::to_string(i));
+  EXPECT_EQ(p.regions.answerFieldTable.size(), 21u);
+  EXPECT_EQ(platform.drawn.back().text, "f21");
+}
+
 TEST_F(BoxTest, TwentySixthBoxIsDrawnButNotRecorded) {
   layout(20, 2, 0, 1);
   for (int i = 0; i < 26; ++i) print("#O" + std::to_string(i));
