@@ -20,7 +20,7 @@ const Command kCommands[] = {
     {"tree", "CONTENT          print the course tree of compiled content as an outline",
      vintara::cli::tree},
     {"lint", "CONTENT          check every script of compiled content", vintara::cli::lint},
-    {"render", "CONTENT --screen N --out FILE.png [--tier H|F] [--award S|D]\n"
+    {"render", "CONTENT --screen N --out FILE.png [--tier H|F] [--award S|D] [--wait MS]\n"
                "                        draw one screen to a PNG picture",
      vintara::cli::render},
     {"play", "CONTENT EVENTS [--snapshot DIR] [--tier H|F] [--award S|D]\n"

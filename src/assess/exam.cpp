@@ -19,4 +19,18 @@ void cmdInternalExecute(Player&) {}
 
 void setUpExamPage(Player& p) { (void)p; }
 
+// Placeholders until the exam pages are built: no answers shown, captions
+// printed, no ticks stored, no grade, nothing recorded.
+bool examAnswersShown(const Player& p) { (void)p; return false; }
+bool examCaptionsSuppressed(const Player& p) { (void)p; return false; }
+bool examTickState(const Player& p, int question, int box) {
+  (void)p, (void)question, (void)box;
+  return false;
+}
+void setExamTickState(Player& p, int question, int box, bool ticked) {
+  (void)p, (void)question, (void)box, (void)ticked;
+}
+std::string examGrade(Player& p) { (void)p; return {}; }
+void recordExamResult(Player& p) { (void)p; }
+
 }  // namespace vintara

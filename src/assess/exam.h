@@ -12,4 +12,18 @@ struct Surface;
 // Sets up an exam question page (the screen reset of the exam page).
 void setUpExamPage(Player& p);
 
+// What the text renderer reads of the open exam question.
+// Whether the answers of the current exam question have been shown ("#v"
+// write-in lines then leave a gap instead of a dotted line).
+bool examAnswersShown(const Player& p);
+// Whether tick-box captions are left out (a printing choice).
+bool examCaptionsSuppressed(const Player& p);
+// The exam answer store: tick state of box `box` of exam question `question`.
+bool examTickState(const Player& p, int question, int box);
+void setExamTickState(Player& p, int question, int box, bool ticked);
+// The grade of the exam's score and maximum for the paper's tier ("#z6").
+std::string examGrade(Player& p);
+// Records the exam's score, maximum and today's date in the results list.
+void recordExamResult(Player& p);
+
 }  // namespace vintara

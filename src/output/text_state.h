@@ -72,8 +72,16 @@ struct TextState {
   int popdownWidth = 0;
   int extraBoxHeight = 0;
   int matchedBoxCursor = 0;
-  int firstEmptyBox = 0;
-  int currentExamQuestion = 0;
+  int firstEmptyBox = 0;  // index of the first empty answer box (0: none yet)
+  int currentExamQuestion = 0;  // kept by the exam pages
+  // Button kind of the boxes being drawn (0 ordinary answer boxes; the
+  // pointer code's kinds for popdown, audio, scroll and go buttons). Set by
+  // the code that draws such buttons, around its printText call.
+  int buttonKind = 0;
+  // Set while a popdown list is drawn: its lines keep the tab-stop index.
+  bool popdownDrawing = false;
+  bool firstEmptySeen = false;  // firstEmptyBox holds the first empty box
+  int overprintX = 0, overprintY = 0;  // where "#%" started
 
   BoxLayout boxLayout;
   std::vector<TextHistoryEntry> textHistory;  // numbered from 1

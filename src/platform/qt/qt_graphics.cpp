@@ -101,6 +101,41 @@ QFont QtGraphics::font(const FontSpec& spec) {
   return f;
 }
 
+namespace {
+
+// Superscript digits and minus (codes 134 to 143 and 187) are drawn as
+// small raised characters of the same face, so that every exponent looks
+// alike whichever glyphs the face has.
+bool isSuperscript(unsigned char c, bool symbol) { return !symbol && ((c >= 134 && c <= 143) || c == 187); }
+
+QString superscriptText(std::string_view run) {
+  QString out;
+  for (unsigned char c : run) out += c == 187 ? QChar(0x2212) : QChar(char16_t('0' + (c - 134)));
+  return out;
+}
+
+QFont superscriptFont(const QFont& base) {
+  QFont f(base);
+  f.setPixelSize(std::max(1, int(std::lround(base.pixelSize() * 0.62))));
+  f.setUnderline(false);
+  return f;
+}
+
+// Calls fn(text, superscript) for each run of ordinary or raised characters.
+template <typename Fn>
+void forEachRun(std::string_view text, bool symbol, Fn fn) {
+  size_t start = 0;
+  while (start < text.size()) {
+    const bool super = isSuperscript((unsigned char)text[start], symbol);
+    size_t end = start + 1;
+    while (end < text.size() && isSuperscript((unsigned char)text[end], symbol) == super) ++end;
+    fn(text.substr(start, end - start), super);
+    start = end;
+  }
+}
+
+}  // namespace
+
 std::optional<Image> QtGraphics::loadImage(const std::string& nativePath) {
   if (nativePath.empty()) return std::nullopt;
   QImageReader reader(QString::fromStdString(nativePath));
@@ -119,20 +154,37 @@ std::array<int, 256> QtGraphics::charWidths(const FontSpec& spec) {
   auto key = keyOf(spec);
   auto it = widths_.find(key);
   if (it != widths_.end()) return it->second;
-  QFontMetrics fm(font(spec));
+  const QFont f = font(spec);
+  QFontMetrics fm(f), small(superscriptFont(f));
   std::array<int, 256> w{};
   const bool symbol = spec.face == "symbol";
   for (int c = 0; c < 256; ++c) {
-    char32_t cp = displayChar((unsigned char)c, symbol);
-    w[size_t(c)] = c < 32 ? 0 : fm.horizontalAdvance(QString::fromUcs4(&cp, 1));
+    const auto code = (unsigned char)c;
+    if (c < 32) {
+      w[size_t(c)] = 0;
+    } else if (isSuperscript(code, symbol)) {
+      const char one = char(code);
+      w[size_t(c)] = small.horizontalAdvance(superscriptText(std::string_view(&one, 1)));
+    } else {
+      char32_t cp = displayChar(code, symbol);
+      w[size_t(c)] = fm.horizontalAdvance(QString::fromUcs4(&cp, 1));
+    }
   }
   widths_.emplace(key, w);
   return w;
 }
 
 int QtGraphics::textWidth(std::string_view text, const FontSpec& spec) {
-  QFontMetrics fm(font(spec));
-  return fm.horizontalAdvance(displayText(text, spec.face == "symbol"));
+  const bool symbol = spec.face == "symbol";
+  const QFont f = font(spec);
+  int w = 0;
+  forEachRun(text, symbol, [&](std::string_view run, bool super) {
+    if (super)
+      w += QFontMetrics(superscriptFont(f)).horizontalAdvance(superscriptText(run));
+    else
+      w += QFontMetrics(f).horizontalAdvance(displayText(run, symbol));
+  });
+  return w;
 }
 
 void QtGraphics::drawText(Image& target, int x, int y, std::string_view text, const FontSpec& spec,
@@ -142,11 +194,32 @@ void QtGraphics::drawText(Image& target, int x, int y, std::string_view text, co
   QPainter painter(&img);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   if (clip) painter.setClipRect(clip->x, clip->y, clip->w, clip->h);
-  QFont f = font(spec);
-  painter.setFont(f);
   painter.setPen(QColor::fromRgb(colour));
-  QFontMetrics fm(f);
-  painter.drawText(x, y + fm.ascent(), displayText(text, spec.face == "symbol"));
+  paintText(painter, font(spec), x, y, text, spec.face == "symbol");
+}
+
+int paintText(QPainter& painter, const QFont& f, int x, int y, std::string_view text, bool symbol) {
+  const QFontMetrics fm(f, painter.device());
+  const int baseline = y + fm.ascent();
+  const QFont small = superscriptFont(f);
+  const QFontMetrics sm(small, painter.device());
+  // Raised so that the small digits' tops meet the capitals' tops.
+  const int raised = baseline - (fm.capHeight() - sm.capHeight());
+  int pos = x;
+  forEachRun(text, symbol, [&](std::string_view run, bool super) {
+    if (super) {
+      const QString s = superscriptText(run);
+      painter.setFont(small);
+      painter.drawText(pos, raised, s);
+      pos += sm.horizontalAdvance(s);
+    } else {
+      const QString s = displayText(run, symbol);
+      painter.setFont(f);
+      painter.drawText(pos, baseline, s);
+      pos += fm.horizontalAdvance(s);
+    }
+  });
+  return pos - x;
 }
 
 }  // namespace vintara

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <map>
 #include <optional>
@@ -27,6 +28,12 @@ QImage wrapImage(Image& image);
 QImage wrapImage(const Image& image);
 // A copy of a QImage as a core Image (alpha kept when it has one).
 Image toImage(const QImage& image);
+
+// Paints Windows-1252 text with the top-left of its cell at (x, y), the
+// superscript codes as small raised digits; returns the advance. For any
+// painter (the work area's images, the printed page).
+int paintText(QPainter& painter, const QFont& font, int x, int y, std::string_view text,
+              bool symbolFace = false);
 
 class QtGraphics {
  public:
