@@ -19,4 +19,18 @@ void cmdInternalExecute(Player&) {}
 
 void setUpExamPage(Player& p) { (void)p; }
 
+// Placeholder until the exam papers are built: the grade bands and the
+// pupil's target grade belong to the exam code. Until then every result
+// passes, so "iffailedgrade" blocks are skipped.
+bool gradeTestPasses(Player& p, int percent) {
+  (void)p, (void)percent;
+  return true;
+}
+
+// Placeholder until the exam papers are built: no exam page is chosen yet.
+std::string examPageFilePath(Player& p, bool plusForm) {
+  (void)p, (void)plusForm;
+  return {};
+}
+
 }  // namespace vintara
