@@ -228,6 +228,11 @@ void cmdCount(Player& p) {
 
 // ---- Timed wait -----------------------------------------------------------
 
+namespace {
+// How soon a wait tick that arrived during a run tries again.
+constexpr int kWaitRetryMs = 50;
+}  // namespace
+
 void cmdWait(Player& p) {
   EngineState& e = p.engine;
   if (p.run.returnReplay) return;
@@ -254,6 +259,12 @@ void cmdWait(Player& p) {
 }
 
 void onWaitTimer(Player& p) {
+  // A message box or dialog of a run in progress lets timers tick; the
+  // waiting script resumes only once that run has ended.
+  if (p.run.depth > 0) {
+    p.processorTimer->start(kWaitRetryMs);
+    return;
+  }
   p.processorTimer->stop();
   // Navigation stops the timer; should a tick still arrive on another
   // screen, the layout saved at the wait belongs to the old screen and the

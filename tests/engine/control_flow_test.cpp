@@ -315,6 +315,18 @@ TEST_F(ControlFlowTest, WaitNeverResumesOnAnotherScreen) {
   EXPECT_FALSE(p().processorTimer->isActive());
 }
 
+TEST_F(ControlFlowTest, WaitTickDuringAnotherRunResumesAfterIt) {
+  runLines("a\n@wait 1\nb");
+  p().run.depth = 1;  // as while a run shows a message box
+  platform.advance(1000);
+  EXPECT_EQ(drawn(), Lines{"a"});
+  EXPECT_TRUE(p().processorTimer->isActive());
+  p().run.depth = 0;
+  platform.advance(100);
+  EXPECT_EQ(drawn(), (Lines{"a", "b"}));
+  EXPECT_FALSE(p().processorTimer->isActive());
+}
+
 TEST_F(ControlFlowTest, WaitDoesNotWaitWhileReplaying) {
   p().run.returnReplay = true;
   EXPECT_EQ(runLines("a\n@wait 2\nb"), (Lines{"a", "b"}));
