@@ -32,5 +32,18 @@ void setExamTickState(Player& p, int question, int box, bool ticked) {
 }
 std::string examGrade(Player& p) { (void)p; return {}; }
 void recordExamResult(Player& p) { (void)p; }
+// Placeholder until the exam papers are built: the grade bands and the
+// pupil's target grade belong to the exam code. Until then every result
+// passes, so "iffailedgrade" blocks are skipped.
+bool gradeTestPasses(Player& p, int percent) {
+  (void)p, (void)percent;
+  return true;
+}
+
+// Placeholder until the exam papers are built: no exam page is chosen yet.
+std::string examPageFilePath(Player& p, bool plusForm) {
+  (void)p, (void)plusForm;
+  return {};
+}
 
 }  // namespace vintara

@@ -25,5 +25,16 @@ void setExamTickState(Player& p, int question, int box, bool ticked);
 std::string examGrade(Player& p);
 // Records the exam's score, maximum and today's date in the results list.
 void recordExamResult(Player& p);
+// The grade test of "iffailedgrade": true when an exam result of `percent`
+// (the whole-number part of score / maximum score x 100) reaches the
+// pupil's target grade.
+bool gradeTestPasses(Player& p, int percent);
+
+// The current exam page file, as a content path ("\" separated, relative to
+// the content root), for the "*" and "+" forms of "gamedatafile"; empty
+// when no exam page is chosen. `plusForm` is set for "+" (the exam code may
+// rewrite the folder part for it; in examPageMode it also records the
+// page's folder for pictures).
+std::string examPageFilePath(Player& p, bool plusForm);
 
 }  // namespace vintara

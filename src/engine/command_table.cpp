@@ -3,6 +3,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/text_codec.h"
+
 namespace vintara {
 
 namespace {
@@ -30,6 +32,14 @@ const CommandInfo* findCommand(std::string_view lowerWord) {
   auto& index = wordIndex();
   auto it = index.find(lowerWord);
   return it == index.end() ? nullptr : it->second;
+}
+
+const CommandInfo* findCommandAnyCase(std::string_view word) {
+  // Lower-cased on the stack: no table word is this long.
+  char lower[40];
+  if (word.size() >= sizeof lower) return nullptr;
+  for (size_t i = 0; i < word.size(); ++i) lower[i] = char(lowerChar((unsigned char)word[i]));
+  return findCommand(std::string_view(lower, word.size()));
 }
 
 }  // namespace vintara

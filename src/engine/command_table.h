@@ -19,6 +19,8 @@ struct CommandInfo {
 std::span<const CommandInfo> commandTable();
 // The first entry for a lower-case word, or nullptr.
 const CommandInfo* findCommand(std::string_view lowerWord);
+// The same for a word as written (compared in lower case).
+const CommandInfo* findCommandAnyCase(std::string_view word);
 
 // Every handler, declared from the command list.
 #define COMMAND(word, handler, signature, blockEnd) void handler(Player&);

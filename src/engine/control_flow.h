@@ -1,13 +1,11 @@
-// Control flow: labels, loops, variables, condition and case blocks, counters, timed waits and nested game-data scripts.
+// Control flow: labels, loops, variables, condition and case blocks,
+// counters, timed waits and nested game-data scripts. The commands are
+// dispatched through the command table (command_list.h).
 #pragma once
-
-#include <string>
-#include <string_view>
 
 namespace vintara {
 
 class Player;
-struct Surface;
 
 // The wait timer's tick: resumes a waiting script on the same screen.
 void onWaitTimer(Player& p);

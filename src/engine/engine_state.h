@@ -5,10 +5,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vintara {
 
+class Player;
 struct Surface;
 
 constexpr int kMaxCmdItems = 100;
@@ -45,6 +47,9 @@ struct RunState {
   long linesThisRun = 0;         // lines read since the outermost run began
   // Script errors already reported, as "script:line:message".
   std::vector<std::string> reportedErrors;
+  // Draws a text line of the script; nullptr: the renderer (printText).
+  // Tools that measure or check only the interpreter put their own here.
+  void (*textLineDrawer)(Player&, std::string_view) = nullptr;
 };
 
 // Labels, loops, blocks, counters, waits and game data.
@@ -58,6 +63,9 @@ struct ControlState {
   bool firstTimeDone = false;
   int waitScreen = 0;
   std::string gameDataName;
+  // Loops opened beyond the tenth level: each runs its body once and is
+  // closed by the next "@endloop" (meaningful only while loopDepth is 10).
+  int loopOverflow = 0;
 };
 
 struct LayoutEntry {

@@ -20,7 +20,8 @@ void cmdGameType(Player&) {}
 void cmdData(Player&) {}
 void cmdSpellBackground(Player&) {}
 void cmdSpellInstructionBackdrop(Player&) {}
-void cmdGdf(Player&) {}
+// gdf: the game data file name for the next "gamedatafile" (control_flow.cpp).
+void cmdGdf(Player& p) { p.control.gameDataName = p.engine.cmdItems[1]; }
 
 void addHelpPair(Player& p, int regionId, int topic) {
   if (p.gadgets.helpPairs.size() < 21) p.gadgets.helpPairs.emplace_back(regionId, topic);

@@ -15,20 +15,23 @@ namespace vintara {
 
 namespace {
 
-void runTextLine(Player& p, const std::string& line) {
+void runTextLine(Player& p, std::string_view line) {
   QuestionState& q = p.question;
   if (!q.inQuestion || (q.feedbackChosen && q.autoFeedback)) {
-    printText(p, line);
+    if (p.run.textLineDrawer)
+      p.run.textLineDrawer(p, line);
+    else
+      printText(p, line);
   } else if (q.feedbackChosen && !q.feedbackClosed) {
     if (!q.feedbackText.empty()) q.feedbackText += kCR;
     q.feedbackText += line;
   }
 }
 
-void runCommandLine(Player& p, const std::string& line) {
+void runCommandLine(Player& p, std::string_view line) {
   EngineState& e = p.engine;
   if (!tokenizeCommand(e, line)) {
-    scriptError(p, "the command line has more than 100 parameters");
+    scriptError(p, "the command line has more than 100 parameters; it is ignored");
     return;
   }
   const QuestionState& q = p.question;
@@ -36,10 +39,18 @@ void runCommandLine(Player& p, const std::string& line) {
   if (q.inQuestion && word != "feedback" && word != "answer" && word != "question" &&
       (!q.feedbackChosen || q.feedbackClosed))
     e.cmdItems[0] = "Don't Evaluate";
-  if (const CommandInfo* cmd = findCommand(toLower(e.cmdItems[0])))
+  if (const CommandInfo* cmd = findCommandAnyCase(e.cmdItems[0]))
     cmd->handler(p);
   else
     p.message("Don't reconize command " + e.cmdItems[0]);
+}
+
+void runLine(Player& p, std::string_view line) {
+  if (line.empty() || line[0] == '\'') return;
+  if (line[0] == '@')
+    runCommandLine(p, line);
+  else
+    runTextLine(p, line);
 }
 
 // Steps that end a run that reached the end of its script.
@@ -75,13 +86,7 @@ bool runawayStop(Player& p) {
 // The word the line filter puts in place of a command it skips.
 void cmdDontEvaluate(Player&) {}
 
-void runScriptLine(Player& p, const std::string& line) {
-  if (line.empty() || line[0] == '\'') return;
-  if (line[0] == '@')
-    runCommandLine(p, line);
-  else
-    runTextLine(p, line);
-}
+void runScriptLine(Player& p, const std::string& line) { runLine(p, line); }
 
 void endRun(Player& p) {
   p.run.endRunRequested = true;
@@ -110,14 +115,15 @@ void executeProgramScript(Player& p, Surface* surface, bool keepFeedbackBox) {
   p.setMenuEnabled(MenuItem::ReturnToMainMenu, e.currentScreen != 1);
   if (p.question.inQuestion) judgePending(p);
 
+  std::string line;
   while (e.scriptPos <= e.scriptEnd) {
     if (p.run.abortAll || runawayStop(p)) {
       e.scriptRunning = false;
       return;
     }
-    const std::string line = readScriptLine(e);
+    readScriptLine(e, line);
     p.run.endRunRequested = false;
-    runScriptLine(p, line);
+    runLine(p, line);
     if (p.run.endRunRequested) {
       p.run.endRunRequested = false;
       return;

@@ -39,6 +39,11 @@ void allResetVars(Player& p);
 // Stops the wait timer and closes the open hotspot or popup.
 void stopWaitAndClosePopup(Player& p);
 
+// Hotspot jumps already made from the current screen, for case blocks: the
+// tick count of its tick slot, 99 when that equals hotspotJumpCount, 0 when
+// the screen has no tick slot. (visits.cpp)
+int hotspotVisits(Player& p);
+
 // Menu > "Return to main menu".
 void mnuReturn_Click(Player& p);
 

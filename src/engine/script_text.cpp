@@ -11,34 +11,47 @@
 namespace vintara {
 
 namespace {
-// The commands that keep the blanks of their parameters.
-bool keepsBlanks(std::string_view lowerWord) {
+// Copies a parameter into its item, without blanks when `strip` is set;
+// the item's storage is reused.
+void assignItem(std::string& item, std::string_view piece, bool strip) {
+  if (!strip || piece.find(' ') == std::string_view::npos) {
+    item.assign(piece);
+    return;
+  }
+  item.clear();
+  for (char c : piece)
+    if (c != ' ') item += c;
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+}  // namespace
+
+bool keepsBlanks(std::string_view word) {
   static constexpr std::string_view kExempt[] = {"picture", "mutiplechoice", "multiplechoice",
                                                  "backdrop", "data",          "option",
                                                  "print",    "popdown",       "quizright"};
-  return std::find(std::begin(kExempt), std::end(kExempt), lowerWord) != std::end(kExempt);
+  for (std::string_view w : kExempt)
+    if (equalsIgnoreCase(word, w)) return true;
+  return false;
 }
 
-std::string withoutBlanks(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s)
-    if (c != ' ') out += c;
-  return out;
-}
-}  // namespace
-
-std::string readScriptLine(EngineState& e) {
+void readScriptLine(EngineState& e, std::string& line) {
   if (e.scriptPos == 0) e.scriptPos = e.scriptEnd;
   const std::string& t = e.scriptText;
   const size_t from = size_t(std::max(1, e.scriptPos) - 1);
-  std::string line;
   if (from < t.size()) {
-    size_t cr = t.find(kCR, from);
-    line = t.substr(from, cr == std::string::npos ? std::string::npos : cr - from);
+    const size_t cr = t.find(kCR, from);
+    line.assign(t, from, cr == std::string::npos ? std::string::npos : cr - from);
+  } else {
+    line.clear();
   }
   e.lineStart = e.scriptPos;
   e.scriptPos = e.lineStart + int(line.size()) + 2;
+}
+
+std::string readScriptLine(EngineState& e) {
+  std::string line;
+  readScriptLine(e, line);
   return line;
 }
 
@@ -46,27 +59,28 @@ bool tokenizeCommand(EngineState& e, std::string_view line) {
   const size_t blank = line.find(' ');
   if (blank == std::string_view::npos) {
     e.cmdItemCount = 0;
-    e.cmdItems[0] = std::string(line.size() > 1 ? line.substr(1) : std::string_view());
+    e.cmdItems[0].assign(line.size() > 1 ? line.substr(1) : std::string_view());
     return true;
   }
   // Count the parameters first so that a line with too many changes nothing.
   const std::string_view rest = line.substr(blank + 1);
   if (std::count(rest.begin(), rest.end(), ',') + 1 > kMaxCmdItems) return false;
 
-  e.cmdItemCount = 0;
-  e.cmdItems[0] = std::string(line.substr(1, blank - 1));
+  const std::string_view word = line.substr(1, blank - 1);
+  e.cmdItems[0].assign(word);
+  const bool strip = !keepsBlanks(word);
+  int n = 0;
   size_t s = 0;
-  for (size_t c; (c = rest.find(',', s)) != std::string_view::npos; s = c + 1)
-    e.cmdItems[size_t(++e.cmdItemCount)] = std::string(rest.substr(s, c - s));
-  e.cmdItems[size_t(++e.cmdItemCount)] = std::string(rest.substr(s));
-
-  const std::string word = toLower(e.cmdItems[0]);
-  if (!keepsBlanks(word))
-    for (int i = 1; i <= e.cmdItemCount; ++i) e.cmdItems[size_t(i)] = withoutBlanks(e.cmdItems[size_t(i)]);
-  if (word == "loopprint") {
-    const int half = int(roundHalfEven(e.cmdItemCount / 2.0));
-    for (int i = 1; i <= half; ++i)
-      std::swap(e.cmdItems[size_t(i)], e.cmdItems[size_t(e.cmdItemCount - i + 1)]);
+  for (;;) {
+    const size_t c = rest.find(',', s);
+    assignItem(e.cmdItems[size_t(++n)], rest.substr(s, c == std::string_view::npos ? c : c - s), strip);
+    if (c == std::string_view::npos) break;
+    s = c + 1;
+  }
+  e.cmdItemCount = n;
+  if (equalsIgnoreCase(word, "loopprint")) {
+    const int half = int(roundHalfEven(n / 2.0));
+    for (int i = 1; i <= half; ++i) std::swap(e.cmdItems[size_t(i)], e.cmdItems[size_t(n - i + 1)]);
   }
   return true;
 }
@@ -75,40 +89,47 @@ int numericParam(Player& p, std::string_view text) {
   if (text.empty()) return 0;
   const unsigned char first = lowerChar((unsigned char)text[0]);
   if (first < 'a') {
-    const double v = leadingNumberValue(text);
+    bool overflow = false;
+    double v = leadingNumberValue(text, &overflow);
+    if (overflow) v = text.find('-') < text.find_first_of("0123456789") ? -HUGE_VAL : HUGE_VAL;
     if (auto n = toInt16(v)) return *n;
-    scriptError(p, "the number " + std::string(text) + " does not fit 16 bits");
+    scriptError(p, "the number " + std::string(text) + " does not fit 16 bits (-32768 to 32767)");
     return v < 0 ? -32768 : 32767;
   }
   if (first > 'z') {
-    scriptError(p, "\"" + std::string(text) + "\" is neither a number nor a variable a to z");
+    scriptError(p, quoted(text) + " is neither a number nor a variable a to z");
     return 0;
   }
   return p.engine.scriptVars[size_t(first - 'a' + 1)];
 }
 
+std::optional<double> readStrict(Player& p, std::string_view text) {
+  if (auto v = strictNumber(text, p.text.decimalSeparator)) return v;
+  scriptError(p, quoted(text) + " is not a number");
+  return std::nullopt;
+}
+
+std::optional<int> readStrictInt16(Player& p, std::string_view text) {
+  auto v = readStrict(p, text);
+  if (!v) return std::nullopt;
+  if (auto n = toInt16(*v)) return n;
+  scriptError(p, "the number " + std::string(text) + " does not fit 16 bits (-32768 to 32767)");
+  return *v < 0 ? -32768 : 32767;
+}
+
 double strictParam(Player& p, std::string_view text, double fallback) {
-  if (auto v = strictNumber(text, p.text.decimalSeparator)) return *v;
-  scriptError(p, "\"" + std::string(text) + "\" is not a number");
-  return fallback;
+  return readStrict(p, text).value_or(fallback);
 }
 
 int strictInt16(Player& p, std::string_view text, int fallback) {
-  auto v = strictNumber(text, p.text.decimalSeparator);
-  if (!v) {
-    scriptError(p, "\"" + std::string(text) + "\" is not a number");
-    return fallback;
-  }
-  if (auto n = toInt16(*v)) return *n;
-  scriptError(p, "the number " + std::string(text) + " does not fit 16 bits");
-  return *v < 0 ? -32768 : 32767;
+  return readStrictInt16(p, text).value_or(fallback);
 }
 
 std::string getParameterString(int index, std::string_view text) {
   if (index < 1) return {};
   size_t s = 0;
   for (int field = 1;; ++field) {
-    size_t c = text.find(',', s);
+    const size_t c = text.find(',', s);
     if (c == std::string_view::npos) {
       if (field != index) return {};
       return std::string(text.substr(s, 999));
@@ -126,9 +147,10 @@ std::string joinParams(const EngineState& e, int from) {
 }
 
 int findLabel(EngineState& e, std::string_view label) {
+  std::string line;
   while (e.scriptPos <= e.scriptEnd) {
-    std::string line = readScriptLine(e);
-    if (toLower(line) == label) return e.scriptPos;
+    readScriptLine(e, line);
+    if (equalsIgnoreCase(line, label)) return e.scriptPos;
   }
   return 0;
 }
@@ -136,6 +158,8 @@ int findLabel(EngineState& e, std::string_view label) {
 void replaceLine(EngineState& e, int position, std::string_view newText) {
   std::string& t = e.scriptText;
   const size_t keep = size_t(std::clamp(position, 0, int(t.size())));
+  // The CR ending the replaced line: searched from the character before it,
+  // as the line starts just after `position`.
   const size_t cr = t.find(kCR, keep == 0 ? 0 : keep - 1);
   std::string tail = cr == std::string::npos ? std::string() : t.substr(cr + 1);
   t = t.substr(0, keep) + std::string(newText) + kCR + tail;
