@@ -16,7 +16,10 @@ namespace vintara {
 
 namespace {
 
-const std::string& item(const Player& p, int i) { return p.engine.cmdItems[size_t(i)]; }
+// Item i of the command line, or "" when the line has fewer parameters.
+std::string item(const Player& p, int i) {
+  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
+}
 
 // x, y, w, h of a region command, each a number or a variable.
 bool regionBox(Player& p, const char* command, int box[4]) {
@@ -43,7 +46,7 @@ void cmdGoForward(Player& p) {
   }
   int b[4];
   if (!regionBox(p, "goforward", b)) return;
-  const std::string& target = item(p, 5);
+  const std::string target = item(p, 5);
   const bool numeric = strictNumber(target, p.text.decimalSeparator).has_value();
   const int kind = numeric ? kForwardRegion : kJumpRegion;
   const int n = declareRegion(p, kind, b[0], b[1], b[2], b[3], target, item(p, 6), item(p, 7), item(p, 8));

@@ -14,7 +14,10 @@ namespace vintara {
 
 namespace {
 
-const std::string& item(const Player& p, int i) { return p.engine.cmdItems[size_t(i)]; }
+// Item i of the command line, or "" when the line has fewer parameters.
+std::string item(const Player& p, int i) {
+  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
+}
 
 bool isTrue(const Player& p) { return toLower(item(p, 1)) == "true"; }
 
