@@ -102,6 +102,7 @@ class NavigationTest : public ::testing::Test {
 
   void SetUp() override {
     fixture = std::make_unique<PlayerFixture>(course().root());
+    trace.events.clear();
     Player& pl = p();
     pl.trace = &trace;
     pl.shell.bottomBarScript = crlf(
