@@ -586,7 +586,6 @@ void onPointerMove(Player& p, int button, int x, int y) {
   if (r.drag.kind != 0) {
     if (!r.dragStarted) {
       r.dragStarted = true;
-      p.trace->note("drag " + std::to_string(r.drag.kind) + " \"" + r.drag.text + "\"");
       p.platform.startDrag(r.drag);
     }
     return;
