@@ -565,8 +565,9 @@ void resetVars(Player& p, bool keepGameData, bool keepSound) {
   setRegionCount(p, 0);
   p.nav.templateRegionCount = 0;
   p.nav.layoutStack.clear();
-  if (p.content.paths.hasRoot()) {
-    p.shell.dragPointer = "pictures\\dragicon\\screw.cur";
+  const char* const defaultPointer = "pictures\\dragicon\\screw.cur";
+  if (p.shell.dragPointer != defaultPointer && p.content.paths.hasRoot()) {
+    p.shell.dragPointer = defaultPointer;
     p.platform.setDragPointer(p.content.native(p.shell.dragPointer));
   }
   p.animationTimer->stop();

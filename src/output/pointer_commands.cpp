@@ -50,6 +50,17 @@ void declareHotspot(Player& p, bool popup) {
     skipBody(p, endLine);
     return;
   }
+  // The body ends at its end line; without one the rest of the script
+  // would run as the body.
+  EngineState probe;
+  probe.scriptText = e.scriptText;
+  probe.scriptPos = e.scriptPos;
+  probe.scriptEnd = e.scriptEnd;
+  if (!findLabel(probe, endLine)) {
+    scriptError(p, std::string("the block has no ") + endLine + " line");
+    e.scriptPos = e.scriptEnd + 1;
+    return;
+  }
   Hotspot h;
   h.left = numericParam(p, item(p, 1));
   h.top = numericParam(p, item(p, 2));
