@@ -10,6 +10,11 @@ class Player;
 struct Surface;
 
 void resetCharacterAnimation(Player& p);
+// Steps the tutor's current action to its end at once (Forward pressed).
+void finishCharacterAnimation(Player& p);
+// Whether the tutor character is used, and its state (for "What's this?").
+bool tutorInUse(const Player& p);
+int tutorState(const Player& p);
 void onAnimationTimer(Player& p);
 
 }  // namespace vintara

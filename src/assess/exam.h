@@ -36,5 +36,12 @@ bool gradeTestPasses(Player& p, int percent);
 // rewrite the folder part for it; in examPageMode it also records the
 // page's folder for pictures).
 std::string examPageFilePath(Player& p, bool plusForm);
+// The pupil chose answer box `choice` (counted among the boxes that are not
+// buttons) on the exam selection menu (engineMode 10) or pressed button box
+// `choice` on an exam page (engineMode 11).
+void examMenuChoice(Player& p, int choice);
+void examPageChoice(Player& p, int choice);
+// Scrolls the exam list by one line (+1 down, -1 up) and redraws it.
+void scrollExamList(Player& p, int delta);
 
 }  // namespace vintara

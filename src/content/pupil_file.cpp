@@ -9,6 +9,12 @@ void newUserProfile(Player& p) {
   p.pupilFile = PupilFileState{};
 }
 
+// Placeholder until the pupil file is built: there is nothing to save yet.
+bool askToSaveDataFirst(Player& p) {
+  (void)p;
+  return true;
+}
+
 int getUserProfile(Player& p, const std::string& nativePath) {
   (void)p, (void)nativePath;
   return 0;

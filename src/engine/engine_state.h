@@ -74,6 +74,13 @@ struct LayoutEntry {
   int hotspotCount = 0;
 };
 
+// The cover that "disable" puts over a Forward or Back region.
+struct RegionCover {
+  bool shown = false;
+  int region = 0;
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
 // Screens and navigation.
 struct NavState {
   bool useTemplate = false;
@@ -85,6 +92,8 @@ struct NavState {
   bool allHotspotsSeen = false;
   std::vector<LayoutEntry> layoutStack;  // at most 51 entries
   bool forwardRunning = false;           // guards forward navigation from re-entry
+  RegionCover forwardCover, backCover;
+  int screenStarts = 0;  // counts screen starts (runProgram)
 };
 
 // Position, gadget and bookkeeping commands.
@@ -140,6 +149,7 @@ struct JumpState {
   int hotspotJumpCount = 0;
   std::array<std::string, 11> tickPictures{};
   int bookmarkScreen = 0;
+  bool bookmarkUseTemplate = false;  // how the bookmarked screen was shown
 };
 
 }  // namespace vintara

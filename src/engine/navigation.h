@@ -1,6 +1,6 @@
 // Screens and navigation: starting a screen, the bottom button bar, Forward
 // and Back, moves over the course tree, the layout stack and the resets
-// that separate screens.
+// that separate screens; the jump history, ticks and the index bookmark.
 #pragma once
 
 #include <string>
@@ -49,5 +49,50 @@ void mnuReturn_Click(Player& p);
 
 // Looks a screen's script up and takes over useTemplate from the lookup.
 std::string lookUpScript(Player& p, int screen);
+
+// Declares navigation region kind `kind` (1 Forward, 2 Back, 4 game, 5
+// jump) from x, y, w, h, the target text and the three pictures; returns
+// its number (1 to 20), or 0 when the screen has no room for it.
+int declareRegion(Player& p, int kind, int x, int y, int w, int h, const std::string& target,
+                  const std::string& hover, const std::string& pressed,
+                  const std::string& disabled);
+
+// The covers of "disable" and "enable": word is "forward", "backward" or
+// "back" (any case); "hotspot" switches hotspots off and on.
+void disableNavigation(Player& p, std::string_view word);
+void enableNavigation(Player& p, std::string_view word);
+
+// Prints the investigation list (the flash words) on the printer.
+void printInvestigationList(Player& p);
+
+// The navigation click: stops the sound, plays "*click.wav" and waits while
+// window events go on.
+void navigationClick(Player& p, double seconds);
+// Waits `seconds` by the millisecond clock while window events go on (keys
+// are ignored meanwhile).
+void waitWithEvents(Player& p, double seconds);
+
+// The series launcher beside the program's folder ("" when there is none),
+// and the one argument word it is started with.
+std::string findSeriesLauncher(const std::string& programFolder);
+extern const char* const kLauncherArgument;
+
+// ---- Jumps, ticks and the bookmark ----
+
+// Records currentScreen as the screen an open jump returns to.
+void pushReturn(Player& p);
+// Ticks the region of the last jump on the screen it left.
+void recordTick(Player& p);
+// Undoes the last jump when the pupil is on its target; true when it did.
+bool restoreBackTrack(Player& p);
+// A jump region was declared: gives its screen a tick slot, counts it and
+// draws its tick when it was visited.
+void declareJumpRegion(Player& p, int region);
+// The pupil clicked jump region `region`.
+void jumpThroughRegion(Player& p, int region);
+
+// The index bookmark.
+void saveIndexData(Player& p);
+void restoreIndexData(Player& p);
 
 }  // namespace vintara

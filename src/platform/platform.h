@@ -191,6 +191,9 @@ class Platform {
 
   // Help topics by number, as a full topic or a small popup.
   virtual void showHelpTopic(int topic, bool popup) { (void)topic, (void)popup; }
+  // The "What's this?" context menu at the pointer; its entry opens `topic`
+  // as a popup.
+  virtual void showWhatsThisMenu(int topic) { (void)topic; }
 
   // Starts another program without a shell; false when it cannot start.
   virtual bool startProgram(const std::string& nativePath, const std::vector<std::string>& args,
@@ -208,6 +211,7 @@ class Platform {
   // returned to it.
   virtual void centreMainWindow() {}
   virtual void focusMainWindow() {}
+  virtual bool mainWindowMaximised() { return false; }
 };
 
 }  // namespace vintara

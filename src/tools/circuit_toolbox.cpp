@@ -14,4 +14,13 @@ void cmdCompassHotspot(Player&) {}
 bool isToolboxVisible(const Player& p) { return p.shell.toolboxVisible; }
 void hideToolbox(Player& p) { p.shell.toolboxVisible = false; }
 
+// Placeholders until the toolbox window is built.
+void componentDragToMainWindow(Player& p, const DragPayload& payload, int x, int y) {
+  (void)p, (void)payload, (void)x, (void)y;
+}
+bool toolboxDragOver(Player& p, int x, int y) {
+  (void)p, (void)x, (void)y;
+  return false;
+}
+
 }  // namespace vintara

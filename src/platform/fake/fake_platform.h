@@ -70,6 +70,7 @@ class FakePlatform : public Platform {
   void finishSound();  // the sound ends by itself; done is delivered now
 
   std::vector<int> helpTopics;
+  std::vector<int> whatsThisMenus;  // topics of the "What's this?" menus shown
   std::vector<std::pair<std::string, std::vector<std::string>>> startedPrograms;
   bool startProgramResult = true;
   std::vector<DragPayload> drags;
@@ -120,6 +121,7 @@ class FakePlatform : public Platform {
   }
   std::unique_ptr<PrintJob> startPrintJob() override;
   void showHelpTopic(int topic, bool popup) override { helpTopics.push_back(topic); }
+  void showWhatsThisMenu(int topic) override { whatsThisMenus.push_back(topic); }
   bool startProgram(const std::string& nativePath, const std::vector<std::string>& args,
                     bool maximised) override;
   void startDrag(const DragPayload& payload) override { drags.push_back(payload); }

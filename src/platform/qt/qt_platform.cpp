@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QCursor>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -249,6 +251,14 @@ void QtPlatform::centreMainWindow() {
   const QSize size = mainWindow->frameSize();
   mainWindow->move(avail.x() + (avail.width() - size.width()) / 2,
                    avail.y() + (avail.height() - size.height()) / 2);
+}
+
+bool QtPlatform::mainWindowMaximised() { return mainWindow && mainWindow->isMaximized(); }
+
+void QtPlatform::showWhatsThisMenu(int topic) {
+  QMenu menu(mainWindow);
+  QAction* whatsThis = menu.addAction(QStringLiteral("What's this?"));
+  if (menu.exec(QCursor::pos()) == whatsThis) showHelpTopic(topic, true);
 }
 
 void QtPlatform::focusMainWindow() {

@@ -77,6 +77,8 @@ class QtPlatform : public Platform {
   void setDragPointer(const std::string& nativePath) override;
   void centreMainWindow() override;
   void focusMainWindow() override;
+  bool mainWindowMaximised() override;
+  void showWhatsThisMenu(int topic) override;
 
  private:
   QtGraphics graphics_;

@@ -1,7 +1,12 @@
 #include "shell/qt/main_window.h"
 
 #include <QAction>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +31,27 @@ bool isBuilt(MenuItem item) {
   }
 }
 
+// Drags carry the payload as the clipboard text of the program:
+// "QeltVintaraData," + kind + "," + value.
+const char* const kPayloadMarker = "QeltVintaraData,";
+
+QString payloadText(const DragPayload& d) {
+  return QString::fromLatin1(kPayloadMarker) + QString::number(d.kind) + "," + fromCp1252(d.text);
+}
+
+bool readPayload(const QMimeData* mime, DragPayload& out) {
+  if (!mime || !mime->hasText()) return false;
+  const QString text = mime->text();
+  if (!text.startsWith(QLatin1String(kPayloadMarker))) return false;
+  const QString rest = text.mid(int(qstrlen(kPayloadMarker)));
+  const int comma = rest.indexOf(',');
+  bool ok = false;
+  const int kind = rest.left(comma).toInt(&ok);
+  if (comma < 0 || !ok || kind == 0) return false;
+  out = {toCp1252(rest.mid(comma + 1)), kind};
+  return true;
+}
+
 int buttonOf(Qt::MouseButton b) {
   switch (b) {
     case Qt::LeftButton: return 1;
@@ -41,6 +67,7 @@ WorkAreaView::WorkAreaView(Player& player, QWidget* parent) : QWidget(parent), p
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(kWorkAreaWidth / 2, kWorkAreaHeight / 2);
+  setAcceptDrops(true);
 }
 
 void WorkAreaView::updatePlacement() {
@@ -81,7 +108,8 @@ void WorkAreaView::paintEvent(QPaintEvent*) {
 
 void WorkAreaView::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = toWorkArea(e->position());
-  QtPlatform::guarded([&] { onPointerMove(player_, buttonOf(e->button()) | (e->buttons() & Qt::LeftButton ? 1 : 0), p.x(), p.y()); });
+  const int held = e->buttons() & Qt::LeftButton ? 1 : 0;
+  QtPlatform::guarded([&] { onPointerMove(player_, held, p.x(), p.y()); });
 }
 
 void WorkAreaView::mousePressEvent(QMouseEvent* e) {
@@ -100,6 +128,65 @@ void WorkAreaView::mouseReleaseEvent(QMouseEvent* e) {
   });
 }
 
+void WorkAreaView::setDragPointer(const std::string& nativePath) {
+  dragPixmap_ = QPixmap(QString::fromStdString(nativePath));
+}
+
+void WorkAreaView::setPointerShape(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::Hand: setCursor(Qt::PointingHandCursor); break;
+    case PointerShape::Wait: setCursor(Qt::WaitCursor); break;
+    case PointerShape::Drag:
+      if (!dragPixmap_.isNull())
+        setCursor(QCursor(dragPixmap_));
+      else
+        setCursor(Qt::DragMoveCursor);
+      break;
+    case PointerShape::Arrow: setCursor(Qt::ArrowCursor); break;
+  }
+}
+
+void WorkAreaView::startDrag(const DragPayload& payload) {
+  auto* mime = new QMimeData;
+  mime->setText(payloadText(payload));
+  QDrag drag(this);
+  drag.setMimeData(mime);
+  if (!dragPixmap_.isNull()) {
+    drag.setPixmap(dragPixmap_);
+    drag.setHotSpot(QPoint(dragPixmap_.width() / 2, dragPixmap_.height() / 2));
+  }
+  // Runs its own event loop until the pupil lets go; the drop, when it is
+  // on the work area, arrives through dropEvent meanwhile.
+  drag.exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+  pressInside_ = false;
+  QtPlatform::guarded([&] { onDragFinished(player_); });
+}
+
+void WorkAreaView::dragEnterEvent(QDragEnterEvent* e) {
+  DragPayload d;
+  if (readPayload(e->mimeData(), d)) e->acceptProposedAction();
+}
+
+void WorkAreaView::dragMoveEvent(QDragMoveEvent* e) {
+  DragPayload d;
+  if (!readPayload(e->mimeData(), d)) return;
+  e->acceptProposedAction();
+  const QPoint p = toWorkArea(e->position());
+  QtPlatform::guarded([&] { onDragOver(player_, p.x(), p.y()); });
+}
+
+void WorkAreaView::dropEvent(QDropEvent* e) {
+  DragPayload d;
+  if (!readPayload(e->mimeData(), d)) return;
+  e->acceptProposedAction();
+  const QPoint p = toWorkArea(e->position());
+  QtPlatform::guarded([&] {
+    // A drag from another window (the calculator) brings its own payload.
+    if (player_.regions.drag.kind == 0) player_.regions.drag = d;
+    onDrop(player_, p.x(), p.y());
+  });
+}
+
 MainWindow::MainWindow(QtPlatform& platform, Player& player)
     : platform_(platform), player_(player) {
   setWindowTitle(QStringLiteral("Qelt Vintara"));
@@ -111,9 +198,9 @@ MainWindow::MainWindow(QtPlatform& platform, Player& player)
   platform_.onRefresh = [this](const Rect& r) { view_->refreshWorkAreaRect(r); };
   platform_.onMenu = [this](MenuItem item, const MenuItemState& s) { applyMenuState(item, s); };
   platform_.onTitle = [this](const std::string& t) { setWindowTitle(fromCp1252(t)); };
-  platform_.onPointer = [this](PointerShape shape) {
-    view_->setCursor(shape == PointerShape::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  };
+  platform_.onPointer = [this](PointerShape shape) { view_->setPointerShape(shape); };
+  platform_.onDrag = [this](const DragPayload& payload) { view_->startDrag(payload); };
+  platform_.onDragPointer = [this](const std::string& path) { view_->setDragPointer(path); };
 
   // The largest whole-number scale of the work area that fits the screen.
   int scale = 1;

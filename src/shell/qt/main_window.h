@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -21,6 +22,11 @@ class WorkAreaView : public QWidget {
   QRect placement() const { return placement_; }
   QPoint toWorkArea(QPointF widgetPoint) const;
   void refreshWorkAreaRect(const Rect& r);
+  // Drags out of the work area (numbers, field text, words, drag items),
+  // shown with the content's drag pointer; returns when the drag ends.
+  void startDrag(const DragPayload& payload);
+  void setDragPointer(const std::string& nativePath);
+  void setPointerShape(PointerShape shape);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,6 +34,9 @@ class WorkAreaView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void updatePlacement();
@@ -35,6 +44,7 @@ class WorkAreaView : public QWidget {
   QRect placement_;
   double scale_ = 1;
   bool pressInside_ = false;
+  QPixmap dragPixmap_;
 };
 
 class MainWindow : public QMainWindow {

@@ -1,0 +1,87 @@
+// The real main window passes pointer events and drops to the engine in
+// work-area pixels, whatever the window's scale.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include "shell/qt/main_window.h"
+#include "shell/startup.h"
+
+namespace vintara {
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &e);
+}
+
+TEST(MainWindowPointer, ClicksAndDropsReachTheEngineInWorkAreaPixels) {
+  int argc = 1;
+  char name[] = "vintara";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  QtPlatform platform;
+  platform.contentOption = VINTARA_BINARY_DIR;  // the compiled demo course
+  platform.commandLineText = "\"vintara\"";
+  Player player(platform);
+  MainWindow window(platform, player);
+  ASSERT_NO_THROW(Form_Load(player));
+  window.show();
+  QElapsedTimer waited;
+  waited.start();
+  while (player.shell.inputBlocked && waited.elapsed() < 5000) app.processEvents(QEventLoop::AllEvents, 20);
+  ASSERT_EQ(player.shell.inputBlocked, 0);
+
+  // Twice the work area's size: the view scales it by 2.
+  WorkAreaView* view = window.workArea();
+  view->resize(2 * kWorkAreaWidth + 40, 2 * kWorkAreaHeight + 20);
+  app.processEvents();
+  const QRect placement = view->placement();
+  ASSERT_EQ(placement.width(), 2 * kWorkAreaWidth);
+  auto at = [&](int x, int y) { return QPointF(placement.x() + 2 * x + 1, placement.y() + 2 * y + 1); };
+  auto click = [&](int x, int y) {
+    send(view, QEvent::MouseMove, at(x, y), Qt::NoButton, Qt::NoButton);
+    send(view, QEvent::MouseButtonPress, at(x, y), Qt::LeftButton, Qt::LeftButton);
+    send(view, QEvent::MouseButtonRelease, at(x, y), Qt::LeftButton, Qt::NoButton);
+  };
+
+  // The main menu's fourth choice, then the area's first topic.
+  click(100, 176);
+  EXPECT_EQ(player.engine.currentScreen, 24);
+  EXPECT_EQ(player.regions.lastX, 100);
+  EXPECT_EQ(player.regions.lastY, 176);
+  click(100, 98);
+  ASSERT_EQ(player.engine.currentScreen, 26);  // Planets in order: drop areas
+  send(view, QEvent::MouseMove, at(500, 60), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
+  send(view, QEvent::MouseMove, at(611, 377), Qt::NoButton, Qt::NoButton);  // the Forward button
+  EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
+
+  // A payload dropped on the work area: the Earth onto its orbit.
+  QMimeData mime;
+  mime.setText(QStringLiteral("QeltVintaraData,30,0"));
+  QDragEnterEvent enter(at(375, 195).toPoint(), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(at(375, 195), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &drop);
+  EXPECT_TRUE(drop.isAccepted());
+  EXPECT_EQ(player.regions.dragItemsPlaced, 1);
+  EXPECT_EQ(player.regions.drag.kind, 0);
+
+  // Text that is not a payload is refused.
+  QMimeData other;
+  other.setText(QStringLiteral("hello"));
+  QDragEnterEvent refused(at(275, 195).toPoint(), Qt::MoveAction, &other, Qt::LeftButton, Qt::NoModifier);
+  refused.ignore();
+  QCoreApplication::sendEvent(view, &refused);
+  EXPECT_FALSE(refused.isAccepted());
+  window.close();
+}
+
+}  // namespace
+}  // namespace vintara
