@@ -23,10 +23,10 @@ struct Voice {
   double to = 0;        // Hz at the end (0: no glide)
   Wave wave = Wave::Sine;
   double amplitude = 0.5;
-  double attack = 0.004;  // seconds
-  double decay = 0;       // time constant in seconds (0: none)
+  double attack = 0.004;                   // seconds
+  double decay = 0;                        // time constant in seconds (0: none)
   double vibratoHz = 0, vibratoDepth = 0;  // depth in Hz
-  double smooth = 0;      // low-pass for noise, 0 (none) to 0.99 (dull)
+  double smooth = 0;                       // low-pass for noise, 0 (none) to 0.99 (dull)
 };
 
 using Effect = std::vector<Voice>;
@@ -47,8 +47,12 @@ void render(std::vector<double>& out, const Voice& v, int rate) {
     phase += 2 * kPi * freq / rate;
     double s;
     switch (v.wave) {
-      case Wave::Sine: s = std::sin(phase); break;
-      case Wave::Square: s = std::sin(phase) >= 0 ? 0.8 : -0.8; break;
+      case Wave::Sine:
+        s = std::sin(phase);
+        break;
+      case Wave::Square:
+        s = std::sin(phase) >= 0 ? 0.8 : -0.8;
+        break;
       case Wave::Noise:
         seed = seed * 1664525u + 1013904223u;
         s = double(seed >> 8) / double(1u << 23) - 1.0;
@@ -67,18 +71,30 @@ void render(std::vector<double>& out, const Voice& v, int rate) {
 Effect chime(const std::vector<double>& semitones, double gap, double length, double amp) {
   Effect e;
   for (size_t i = 0; i < semitones.size(); ++i)
-    e.push_back({.start = gap * double(i), .duration = length, .from = note(semitones[i]),
-                 .amplitude = amp, .decay = length / 2.5});
+    e.push_back({.start = gap * double(i),
+                 .duration = length,
+                 .from = note(semitones[i]),
+                 .amplitude = amp,
+                 .decay = length / 2.5});
   return e;
 }
 
 Effect buzz(double from, double to, double start, double length) {
-  return {{.start = start, .duration = length, .from = from, .to = to, .wave = Wave::Square,
-           .amplitude = 0.22, .attack = 0.01, .decay = length * 1.5}};
+  return {{.start = start,
+           .duration = length,
+           .from = from,
+           .to = to,
+           .wave = Wave::Square,
+           .amplitude = 0.22,
+           .attack = 0.01,
+           .decay = length * 1.5}};
 }
 
 Effect hiss(double length, double amp) {
-  return {{.duration = length, .wave = Wave::Noise, .amplitude = amp, .attack = length / 3,
+  return {{.duration = length,
+           .wave = Wave::Noise,
+           .amplitude = amp,
+           .attack = length / 3,
            .smooth = 0.85}};
 }
 
@@ -87,38 +103,65 @@ const std::map<std::string, std::function<Effect()>>& recipes() {
     std::map<std::string, std::function<Effect()>> t;
     // Buttons and answer boxes.
     t["click"] = [] {
-      return Effect{{.duration = 0.012, .wave = Wave::Noise, .amplitude = 0.5, .attack = 0.0005,
-                     .decay = 0.003},
-                    {.duration = 0.03, .from = 2200, .amplitude = 0.45, .attack = 0.0005,
-                     .decay = 0.006}};
+      return Effect{
+          {.duration = 0.012,
+           .wave = Wave::Noise,
+           .amplitude = 0.5,
+           .attack = 0.0005,
+           .decay = 0.003},
+          {.duration = 0.03, .from = 2200, .amplitude = 0.45, .attack = 0.0005, .decay = 0.006}};
     };
     t["gq_click"] = [] {
-      return Effect{{.duration = 0.05, .from = 1400, .amplitude = 0.5, .attack = 0.001, .decay = 0.01},
-                    {.duration = 0.03, .from = 2800, .amplitude = 0.2, .attack = 0.001, .decay = 0.006}};
+      return Effect{
+          {.duration = 0.05, .from = 1400, .amplitude = 0.5, .attack = 0.001, .decay = 0.01},
+          {.duration = 0.03, .from = 2800, .amplitude = 0.2, .attack = 0.001, .decay = 0.006}};
     };
     // Dropping a word, and the punctuation marks dropped into gaps.
     t["gq_drop"] = [] {
       return Effect{{.duration = 0.15, .from = 700, .to = 220, .amplitude = 0.6, .decay = 0.05}};
     };
-    t["pq_blank"] = [] { return Effect{{.duration = 0.12, .from = 330, .to = 290, .amplitude = 0.6, .decay = 0.04}}; };
-    t["pq_stop"] = [] { return Effect{{.duration = 0.08, .from = 880, .amplitude = 0.55, .decay = 0.02}}; };
+    t["pq_blank"] = [] {
+      return Effect{{.duration = 0.12, .from = 330, .to = 290, .amplitude = 0.6, .decay = 0.04}};
+    };
+    t["pq_stop"] = [] {
+      return Effect{{.duration = 0.08, .from = 880, .amplitude = 0.55, .decay = 0.02}};
+    };
     t["pq_comma"] = [] { return chime({7, 14}, 0.06, 0.07, 0.45); };
-    t["pq_qmark"] = [] { return Effect{{.duration = 0.2, .from = 500, .to = 950, .amplitude = 0.5, .decay = 0.12}}; };
+    t["pq_qmark"] = [] {
+      return Effect{{.duration = 0.2, .from = 500, .to = 950, .amplitude = 0.5, .decay = 0.12}};
+    };
     t["pq_excla"] = [] {
-      return Effect{{.duration = 0.12, .from = 1000, .wave = Wave::Square, .amplitude = 0.3, .decay = 0.05}};
+      return Effect{
+          {.duration = 0.12, .from = 1000, .wave = Wave::Square, .amplitude = 0.3, .decay = 0.05}};
     };
     t["pq_spech"] = [] { return chime({19, 19}, 0.08, 0.05, 0.45); };
-    t["pq_appos"] = [] { return Effect{{.duration = 0.05, .from = 1500, .amplitude = 0.45, .decay = 0.015}}; };
+    t["pq_appos"] = [] {
+      return Effect{{.duration = 0.05, .from = 1500, .amplitude = 0.45, .decay = 0.015}};
+    };
     // Quiz: the beams, right and wrong, the count-down, the apparatus.
     t["q_beam"] = [] {
-      return Effect{{.duration = 0.9, .from = 200, .to = 1200, .amplitude = 0.45, .attack = 0.05,
-                     .vibratoHz = 12, .vibratoDepth = 30},
-                    {.duration = 0.9, .from = 100, .to = 600, .wave = Wave::Square, .amplitude = 0.08,
+      return Effect{{.duration = 0.9,
+                     .from = 200,
+                     .to = 1200,
+                     .amplitude = 0.45,
+                     .attack = 0.05,
+                     .vibratoHz = 12,
+                     .vibratoDepth = 30},
+                    {.duration = 0.9,
+                     .from = 100,
+                     .to = 600,
+                     .wave = Wave::Square,
+                     .amplitude = 0.08,
                      .attack = 0.05}};
     };
     t["q_beam2"] = [] {
-      return Effect{{.duration = 0.7, .from = 1200, .to = 200, .amplitude = 0.45, .attack = 0.03,
-                     .vibratoHz = 10, .vibratoDepth = 25}};
+      return Effect{{.duration = 0.7,
+                     .from = 1200,
+                     .to = 200,
+                     .amplitude = 0.45,
+                     .attack = 0.03,
+                     .vibratoHz = 10,
+                     .vibratoDepth = 25}};
     };
     t["q_right"] = [] { return chime({3, 7, 10, 15}, 0.1, 0.35, 0.4); };
     t["q_wrong"] = [] {
@@ -132,13 +175,16 @@ const std::map<std::string, std::function<Effect()>>& recipes() {
         return chime({3 + k, 7 + k, 10 + k}, 0.09, 0.3, 0.4);
       };
     for (int n = 1; n <= 8; ++n)
-      t[std::to_string(n) + "r"] = [n] { return chime({double(n), double(n) + 4, double(n) + 7}, 0.07, 0.25, 0.4); };
+      t[std::to_string(n) + "r"] = [n] {
+        return chime({double(n), double(n) + 4, double(n) + 7}, 0.07, 0.25, 0.4);
+      };
     for (int n = 1; n <= 6; ++n)
       t[std::to_string(n) + "w"] = [n] { return buzz(200 + 15 * n, 120 + 10 * n, 0, 0.4); };
     t["timeout1"] = [] {
       Effect e;
       for (int i = 0; i < 3; ++i)
-        e.push_back({.start = 0.3 * i, .duration = 0.1, .from = 1000, .amplitude = 0.45, .decay = 0.05});
+        e.push_back(
+            {.start = 0.3 * i, .duration = 0.1, .from = 1000, .amplitude = 0.45, .decay = 0.05});
       return e;
     };
     t["timeout2"] = [] {
@@ -150,16 +196,26 @@ const std::map<std::string, std::function<Effect()>>& recipes() {
     t["opengas4"] = [] { return hiss(1.5, 0.35); };
     t["opengas5"] = [] {
       Effect e = hiss(1.8, 0.4);
-      e.push_back({.start = 1.7, .duration = 0.6, .wave = Wave::Noise, .amplitude = 0.9, .attack = 0.002,
-                   .decay = 0.15, .smooth = 0.5});
+      e.push_back({.start = 1.7,
+                   .duration = 0.6,
+                   .wave = Wave::Noise,
+                   .amplitude = 0.9,
+                   .attack = 0.002,
+                   .decay = 0.15,
+                   .smooth = 0.5});
       return e;
     };
     // The circuit toolbox's short circuit: crackles over a hum.
     t["shortcir"] = [] {
-      Effect e{{.duration = 0.5, .from = 60, .wave = Wave::Square, .amplitude = 0.15, .attack = 0.01}};
+      Effect e{
+          {.duration = 0.5, .from = 60, .wave = Wave::Square, .amplitude = 0.15, .attack = 0.01}};
       for (int i = 0; i < 6; ++i)
-        e.push_back({.start = 0.07 * i, .duration = 0.04, .wave = Wave::Noise, .amplitude = 0.6,
-                     .attack = 0.001, .decay = 0.01});
+        e.push_back({.start = 0.07 * i,
+                     .duration = 0.04,
+                     .wave = Wave::Noise,
+                     .amplitude = 0.6,
+                     .attack = 0.001,
+                     .decay = 0.01});
       return e;
     };
     return t;
@@ -223,9 +279,8 @@ std::vector<int16_t> synthesiseEffect(std::string_view name, int rate) {
   std::vector<double> mix;
   for (const Voice& v : it->second()) render(mix, v, rate);
   std::vector<int16_t> out(mix.size());
-  std::transform(mix.begin(), mix.end(), out.begin(), [](double s) {
-    return int16_t(std::lround(std::clamp(s, -1.0, 1.0) * 26000.0));
-  });
+  std::transform(mix.begin(), mix.end(), out.begin(),
+                 [](double s) { return int16_t(std::lround(std::clamp(s, -1.0, 1.0) * 26000.0)); });
   return out;
 }
 
@@ -258,7 +313,8 @@ std::vector<SoundLine> parseSoundList(const std::string& text, const std::string
     const size_t blank = rest.find(' ');
     const std::string kind = lower(rest.substr(0, blank));
     s.what = blank == std::string::npos ? std::string() : trim(rest.substr(blank + 1));
-    const bool leaves = s.path.empty() || s.path[0] == '/' || s.path.find('\\') != std::string::npos ||
+    const bool leaves = s.path.empty() || s.path[0] == '/' ||
+                        s.path.find('\\') != std::string::npos ||
                         ("/" + s.path + "/").find("/../") != std::string::npos;
     if (leaves) {
       problem("the sound's path must lie below the content root, written with \"/\": " + s.path);

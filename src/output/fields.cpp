@@ -11,10 +11,9 @@ namespace vintara {
 
 namespace {
 
-constexpr char kTimes = char(215);     // "×"
 constexpr char kExpMinus = char(187);  // "»", the exponent's minus
 constexpr char kNbsp = char(160);      // the calculator's exponent mark
-constexpr std::string_view kTimesTen = "\xD7" "10";
+constexpr std::string_view kTimesTen = "\xD7\x31\x30";  // "×10"
 constexpr unsigned char kSupZero = 134;  // superscript "0"; "9" is 143
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kRed = 0xFF0000;
@@ -90,8 +89,9 @@ std::string typeIntoNumber(std::string t, char key, char sep) {
     if (at < t.size() && t[at] == kExpMinus) ++at;
     std::string digits;
     for (size_t k = at; k < t.size() && isSuperscript(t[k]); ++k) digits += t[k];
-    const char second = digits.size() >= 2 ? digits[1] : digits.size() == 1 ? digits[0]
-                                                                            : char(kSupZero);
+    const char second = digits.size() >= 2   ? digits[1]
+                        : digits.size() == 1 ? digits[0]
+                                             : char(kSupZero);
     return t.substr(0, at) + second + superscriptOf(key) + ' ';
   }
   const bool hasSep = t.find(sep) != std::string::npos;

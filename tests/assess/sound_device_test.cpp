@@ -3,6 +3,9 @@
 // scripts that wait for their sound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "assess/sound.h"
 #include "engine/interpreter.h"
 #include "engine/player.h"
@@ -14,6 +17,22 @@ namespace vintara {
 namespace {
 
 using test::TempDir;
+
+// A test name made of the letters and digits of a description.
+std::string nameOf(std::string_view text) {
+  std::string name;
+  bool gap = false;
+  for (char c : text) {
+    if (std::isalnum((unsigned char)c)) {
+      if (gap && !name.empty()) name += '_';
+      name += c;
+      gap = false;
+    } else {
+      gap = true;
+    }
+  }
+  return name;
+}
 
 // The fake device, with a log of what the player asked of it and what it
 // reported.
@@ -47,8 +66,9 @@ struct SoundFixture : ::testing::Test {
   Player& p() { return *player; }
 
   void SetUp() override {
-    for (const char* f : {"Wav/click.wav", "Wav/a.wav", "Wav/b.wav", "database/energy/topic1/Wav/Speech.WAV",
-                          "database/energy/topic1/Wav/first.wav", "database/energy/topic1/Wav/second.wav"})
+    for (const char* f :
+         {"Wav/click.wav", "Wav/a.wav", "Wav/b.wav", "database/energy/topic1/Wav/Speech.WAV",
+          "database/energy/topic1/Wav/first.wav", "database/energy/topic1/Wav/second.wav"})
       dir.write(f, "RIFF");
     platform.playExisting = true;
     player = std::make_unique<Player>(platform);
@@ -82,7 +102,8 @@ TEST_F(SoundFixture, ANewSoundStopsThePlayingOneFirst) {
 TEST_F(SoundFixture, AMissingFileLeavesThePlayerIdleWithoutAMessage) {
   playWav(p(), "*a.wav");
   playWav(p(), "nothere.wav");
-  EXPECT_EQ(platform.log, (std::vector<std::string>{"play a.wav", "stop", "done", "fail nothere.wav"}));
+  EXPECT_EQ(platform.log,
+            (std::vector<std::string>{"play a.wav", "stop", "done", "fail nothere.wav"}));
   EXPECT_FALSE(s().soundPlaying);
   EXPECT_TRUE(s().soundClosed);
   EXPECT_TRUE(platform.messages.empty());
@@ -144,7 +165,8 @@ TEST_F(SoundFixture, InterfaceSoundsAreNoSpeech) {
   runScreen("@playsoundfile first.wav,Tutor\n");
   playInterfaceSound(p(), "*click.wav");
   EXPECT_EQ(s().speechName, "none");
-  EXPECT_EQ(platform.log, (std::vector<std::string>{"play first.wav", "stop", "done", "play click.wav"}));
+  EXPECT_EQ(platform.log,
+            (std::vector<std::string>{"play first.wav", "stop", "done", "play click.wav"}));
 }
 
 const char* const kWaitingScript =
@@ -195,24 +217,26 @@ TEST_P(WhatEndsTheSound, DecidesWhetherTheScriptResumes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sound, WhatEndsTheSound,
-    ::testing::Values(
-        EndCase{"the sound ends by itself", [](SoundFixture& f) { f.platform.finishSound(); }, true},
-        EndCase{"an answer-box click stops it",
-                [](SoundFixture& f) { playInterfaceSound(f.p(), "*click.wav"); }, true},
-        EndCase{"the navigation click stops it",
-                [](SoundFixture& f) { playNavigationClick(f.p(), 0.5); }, false},
-        EndCase{"Forward went on with the script first",
-                [](SoundFixture& f) {
-                  f.p().engine.scriptPos = f.p().engine.scriptEnd + 1;
-                  f.platform.finishSound();
-                },
-                false},
-        EndCase{"another screen started",
-                [](SoundFixture& f) {
-                  f.p().engine.currentScreen = 8;
-                  closeCurrentWav(f.p());
-                },
-                false}));
+    ::testing::Values(EndCase{"the sound ends by itself",
+                              [](SoundFixture& f) { f.platform.finishSound(); }, true},
+                      EndCase{"an answer-box click stops it",
+                              [](SoundFixture& f) { playInterfaceSound(f.p(), "*click.wav"); },
+                              true},
+                      EndCase{"the navigation click stops it",
+                              [](SoundFixture& f) { playNavigationClick(f.p(), 0.5); }, false},
+                      EndCase{"Forward went on with the script first",
+                              [](SoundFixture& f) {
+                                f.p().engine.scriptPos = f.p().engine.scriptEnd + 1;
+                                f.platform.finishSound();
+                              },
+                              false},
+                      EndCase{"another screen started",
+                              [](SoundFixture& f) {
+                                f.p().engine.currentScreen = 8;
+                                closeCurrentWav(f.p());
+                              },
+                              false}),
+    [](const auto& info) { return nameOf(info.param.what); });
 
 TEST_F(SoundFixture, NavigationClickWaitsWithKeysIgnored) {
   AnswerField field;

@@ -2,11 +2,29 @@
 // files the course's sound generator writes.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "assess/wav_info.h"
 #include "authoring/sound_synth.h"
 
 namespace vintara {
 namespace {
+
+// A test name made of the letters and digits of a description.
+std::string nameOf(std::string_view text) {
+  std::string name;
+  bool gap = false;
+  for (char c : text) {
+    if (std::isalnum((unsigned char)c)) {
+      if (gap && !name.empty()) name += '_';
+      name += c;
+      gap = false;
+    } else {
+      gap = true;
+    }
+  }
+  return name;
+}
 
 std::string le32(uint32_t v) {
   return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
@@ -15,7 +33,8 @@ std::string le16(uint16_t v) { return {char(v & 0xFF), char(v >> 8)}; }
 
 // A wave file with `extra` chunks before "fmt ", a byte rate and a data
 // chunk that claims `claimed` bytes but holds `held`.
-std::string wave(uint32_t byteRate, uint32_t claimed, uint32_t held, const std::string& extra = "") {
+std::string wave(uint32_t byteRate, uint32_t claimed, uint32_t held,
+                 const std::string& extra = "") {
   std::string fmt = "fmt " + le32(16) + le16(1) + le16(1) + le32(byteRate / 2) + le32(byteRate) +
                     le16(2) + le16(16);
   std::string body = "WAVE" + extra + fmt + "data" + le32(claimed) + std::string(held, '\0');
@@ -38,13 +57,15 @@ INSTANTIATE_TEST_SUITE_P(
     Sound, WavDuration,
     ::testing::Values(
         DurationCase{"half a second at 44100 bytes a second", wave(44100, 22050, 22050), 500},
-        DurationCase{"a data size longer than the file is cut to it", wave(44100, 441000, 4410), 100},
+        DurationCase{"a data size longer than the file is cut to it", wave(44100, 441000, 4410),
+                     100},
         DurationCase{"an odd-sized chunk before fmt is padded",
                      wave(8000, 800, 800, "LIST" + le32(3) + "abc" + std::string(1, '\0')), 100},
         DurationCase{"no byte rate", wave(0, 100, 100), std::nullopt},
         DurationCase{"not a wave file", std::string("MThd") + std::string(40, '\0'), std::nullopt},
         DurationCase{"a header cut short", wave(44100, 100, 100).substr(0, 30), std::nullopt},
-        DurationCase{"empty", "", std::nullopt}));
+        DurationCase{"empty", "", std::nullopt}),
+    [](const auto& info) { return nameOf(info.param.what); });
 
 TEST(SoundSynth, EveryEffectIsAShortAudibleWaveFile) {
   for (const std::string& name : effectNames()) {

@@ -2,6 +2,8 @@
 // formula fields, Backspace, and when keys are ignored.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "engine/player.h"
 #include "output/fields.h"
 #include "platform/fake/fake_platform.h"
@@ -15,7 +17,23 @@ std::string sup(std::string_view digits) {
   for (char d : digits) s += char(d + 86);
   return s;
 }
-const std::string kTimesTen = "\xD7" "10";
+// A test name made of the letters and digits of a description.
+std::string nameOf(std::string_view text) {
+  std::string name;
+  bool gap = false;
+  for (char c : text) {
+    if (std::isalnum((unsigned char)c)) {
+      if (gap && !name.empty()) name += '_';
+      name += c;
+      gap = false;
+    } else {
+      gap = true;
+    }
+  }
+  return name;
+}
+
+const std::string kTimesTen = "\xD7\x31\x30";  // "×10"
 const std::string kMinus = "\xBB";
 
 struct FieldFixture : ::testing::Test {
@@ -57,6 +75,30 @@ struct TypingCase {
   std::string expected;
 };
 
+std::string typingName(const TypingCase& c) {
+  static const char* const kinds[] = {"letter", "number", "formula"};
+  std::string keys;
+  for (char k : c.keys) {
+    switch (k) {
+      case '\b':
+        keys += "_BS_";
+        break;
+      case '-':
+        keys += "_minus_";
+        break;
+      case '.':
+        keys += "_dot_";
+        break;
+      case ',':
+        keys += "_comma_";
+        break;
+      default:
+        keys += k;
+    }
+  }
+  return nameOf(std::string(kinds[c.kind]) + "_" + keys + (c.separator == ',' ? "_sepcomma" : ""));
+}
+
 class Typing : public FieldFixture, public ::testing::WithParamInterface<TypingCase> {};
 
 TEST_P(Typing, GivesTheFieldText) {
@@ -71,18 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, Typing,
     ::testing::Values(
         // Number fields: digits, the separator and the trailing blank.
-        TypingCase{kNumberField, '.', "12", "12 "},
-        TypingCase{kNumberField, '.', "1.5", "1.5 "},
+        TypingCase{kNumberField, '.', "12", "12 "}, TypingCase{kNumberField, '.', "1.5", "1.5 "},
         TypingCase{kNumberField, '.', "1.5.2", "1.52 "},  // one separator only
         TypingCase{kNumberField, ',', "1,5", "1,5 "},
         TypingCase{kNumberField, ',', "1.5", "15 "},  // "." is no separator here
         TypingCase{kNumberField, '.', "00", "0 "},
         TypingCase{kNumberField, '.', "1a2", "12 "},  // other keys do nothing
         // The sign: added and removed; after a lone "-" the digit follows it.
-        TypingCase{kNumberField, '.', "-12", "-12 "},
-        TypingCase{kNumberField, '.', "12-", "-12 "},
-        TypingCase{kNumberField, '.', "12--", "12 "},
-        TypingCase{kNumberField, '.', "-", "-"},
+        TypingCase{kNumberField, '.', "-12", "-12 "}, TypingCase{kNumberField, '.', "12-", "-12 "},
+        TypingCase{kNumberField, '.', "12--", "12 "}, TypingCase{kNumberField, '.', "-", "-"},
         // Powers of ten: "x" adds "×10" and two exponent digits that shift.
         TypingCase{kNumberField, '.', "12x3", "12" + kTimesTen + sup("03") + " "},
         TypingCase{kNumberField, '.', "12X345", "12" + kTimesTen + sup("45") + " "},
@@ -91,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{kNumberField, '.', "12x3--", "12" + kTimesTen + sup("03") + " "},
         TypingCase{kNumberField, '.', "12x-3", "12" + kTimesTen + kMinus + sup("03") + " "},
         TypingCase{kNumberField, '.', "12x3x", "12" + kTimesTen + sup("03") + " "},
-        TypingCase{kNumberField, '.', "x", ""},   // no number to scale
+        TypingCase{kNumberField, '.', "x", ""},  // no number to scale
         TypingCase{kNumberField, '.', "-x", "-"},
         // Length limits: ten characters (eleven with a separator) take no more.
         TypingCase{kNumberField, '.', "123456789", "123456789 "},
@@ -105,17 +144,15 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{kNumberField, '.', "123\b", "12 "},
         TypingCase{kNumberField, '.', "1.5\b", "1. "},
         TypingCase{kNumberField, '.', "-0.5\b", "0. "},  // a sign before zero goes
-        TypingCase{kNumberField, '.', "-1\b", ""},
-        TypingCase{kNumberField, '.', "12\b\b", ""},
+        TypingCase{kNumberField, '.', "-1\b", ""}, TypingCase{kNumberField, '.', "12\b\b", ""},
         TypingCase{kNumberField, '.', "12\b\b5", "5 "},
         // Letter fields: lower-case letters only, one at a time.
-        TypingCase{kLetterField, '.', "b", "b "},
-        TypingCase{kLetterField, '.', "B", ""},
-        TypingCase{kLetterField, '.', "bc", "c "},
-        TypingCase{kLetterField, '.', "b1-", "b "},
+        TypingCase{kLetterField, '.', "b", "b "}, TypingCase{kLetterField, '.', "B", ""},
+        TypingCase{kLetterField, '.', "bc", "c "}, TypingCase{kLetterField, '.', "b1-", "b "},
         TypingCase{kLetterField, '.', "b\b", "b "},
         // Formula fields take no keys.
-        TypingCase{kFormulaField, '.', "12x", ""}));
+        TypingCase{kFormulaField, '.', "12x", ""}),
+    [](const auto& info) { return typingName(info.param); });
 
 TEST_F(FieldFixture, ControlKeysAreNotTyped) {
   addField(kNumberField);
@@ -152,11 +189,13 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, KeysIgnored,
     ::testing::Values(
         IgnoreCase{"the program waits", [](Player& p) { p.shell.waiting = true; }},
-        IgnoreCase{"question type marker -1", [](Player& p) { p.text.boxLayout.perRow = -1; }},
+        IgnoreCase{"question type marker minus one",
+                   [](Player& p) { p.text.boxLayout.perRow = -1; }},
         IgnoreCase{"no field receives input", [](Player& p) { p.regions.inputField = -1; }},
         IgnoreCase{"the field was judged already (before the question's first field)",
                    [](Player& p) { p.regions.firstField = 1; }},
-        IgnoreCase{"past the last field", [](Player& p) { p.regions.inputField = 1; }}));
+        IgnoreCase{"past the last field", [](Player& p) { p.regions.inputField = 1; }}),
+    [](const auto& info) { return nameOf(info.param.why); });
 
 TEST_F(FieldFixture, BackspaceOnlyOnTypedFieldScreens) {
   addField(kNumberField);

@@ -3,6 +3,8 @@
 // has ended.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "engine/navigation.h"
 #include "support/test_support.h"
 
@@ -20,6 +22,13 @@ struct Speaking {
   const char* sound;  // the file the screen plays, below the content root
 };
 
+std::string screenName(const Speaking& s) {
+  std::string name;
+  for (char c : std::string(s.screen))
+    if (std::isalnum((unsigned char)c)) name += c;
+  return name;
+}
+
 class DemoSpeech : public ::testing::TestWithParam<Speaking> {};
 
 TEST_P(DemoSpeech, ScreenWaitsForItsSpeech) {
@@ -31,7 +40,8 @@ TEST_P(DemoSpeech, ScreenWaitsForItsSpeech) {
   runProgram(p);
 
   ASSERT_FALSE(f.platform.sounds.empty());
-  EXPECT_EQ(f.platform.sounds.back(), std::string(VINTARA_BINARY_DIR) + "/tolvenia/" + GetParam().sound);
+  EXPECT_EQ(f.platform.sounds.back(),
+            std::string(VINTARA_BINARY_DIR) + "/tolvenia/" + GetParam().sound);
   EXPECT_TRUE(p.sound.waitingForSound);
   const int stoppedAt = p.engine.scriptPos;
   ASSERT_LE(stoppedAt, p.engine.scriptEnd);
@@ -46,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
     Course, DemoSpeech,
     ::testing::Values(Speaking{"Stores of energy", "database/energy/topic1/Wav/stores.wav"},
                       Speaking{"Power and energy", "database/energy/topic2/Wav/power.wav"},
-                      Speaking{"Half-life in numbers", "database/radio/topic2/Wav/halflife.wav"}));
+                      Speaking{"Half-life in numbers", "database/radio/topic2/Wav/halflife.wav"}),
+    [](const auto& info) { return screenName(info.param); });
 
 }  // namespace
 }  // namespace vintara

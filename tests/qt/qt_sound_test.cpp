@@ -1,12 +1,13 @@
 // The silent sound device: it reports the end of a sound after the
 // duration in the file's wave header, and once for every stop.
+#include "platform/qt/qt_sound.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include "authoring/sound_synth.h"
-#include "platform/qt/qt_sound.h"
 #include "support/test_support.h"
 
 namespace vintara {
@@ -21,7 +22,9 @@ struct SilentSound : ::testing::Test {
   QtSound sound{true};
   int reports = 0;
 
-  void SetUp() override { sound.done = [this] { ++reports; }; }
+  void SetUp() override {
+    sound.done = [this] { ++reports; };
+  }
   std::string writeSound(const std::string& file, int ms) {
     return dir.write(file, pcmWaveFile(std::vector<int16_t>(size_t(kSynthRate * ms / 1000), 0)));
   }

@@ -16,6 +16,9 @@ namespace {
 // How long past its duration a sound may run before the watchdog ends it
 // (an audio back end that never reports the end of a sound).
 constexpr int kWatchdogMarginMs = 2000;
+// Failed sounds in a row after which the back end is taken as unable to
+// play wave files at all.
+constexpr int kFailuresBeforeSilence = 3;
 
 bool silentRequested() {
   const QByteArray v = qgetenv("VINTARA_SILENT");
@@ -35,12 +38,34 @@ QtSound::QtSound(bool forceSilent) {
     // The status is read now, not taken from the signal: a change queued
     // for a sound that has since been stopped or replaced is stale.
     const QMediaPlayer::MediaStatus s = player_->mediaStatus();
-    if (s == QMediaPlayer::EndOfMedia || s == QMediaPlayer::InvalidMedia) endOfPlay();
+    if (s == QMediaPlayer::EndOfMedia) {
+      failedInRow_ = 0;
+      endOfPlay();
+    } else if (s == QMediaPlayer::InvalidMedia)
+      cannotDecode();
   });
   connect(player_, &QMediaPlayer::errorOccurred, this,
-          [this](QMediaPlayer::Error e, const QString&) {
-            if (e != QMediaPlayer::NoError) endOfPlay();  // unplayable: the sound is over
+          [this](QMediaPlayer::Error e, const QString& why) {
+            if (e == QMediaPlayer::NoError) return;
+            qWarning("vintara: sound back end: %s", qPrintable(why));
+            cannotDecode();
           });
+}
+
+void QtSound::cannotDecode() {
+  // The audio back end cannot play this file. The sound ends after its
+  // duration, as it would have when heard. When no sound has played since
+  // several failed in a row, the back end cannot play wave files here (a
+  // media plug-in is missing, for example): the rest of the run is silent.
+  if (failedThisPlay_) return;  // one failure may be told several times
+  failedThisPlay_ = true;
+  if (++failedInRow_ >= kFailuresBeforeSilence && !silent_) {
+    qWarning("vintara: sounds cannot be played; going on silently");
+    silent_ = true;
+  }
+  if (!playing_) return;
+  if (player_) player_->stop();
+  endTimer_.start(std::max(1, int(durationMs_ - started_.elapsed())));
 }
 
 QtSound::~QtSound() {
@@ -55,12 +80,15 @@ bool QtSound::play(const std::string& nativePath) {
   if (!ms) return false;
   if (playing_) stop();
   playing_ = true;
+  durationMs_ = *ms;
+  started_.start();
+  failedThisPlay_ = false;
   if (silent_) {
     endTimer_.start(std::max(1, *ms));
     return true;
   }
   player_->setSource(QUrl::fromLocalFile(QString::fromStdString(nativePath)));
-  player_->setPosition(0);
+  player_->setPosition(0);  // the same file again plays from its start
   player_->play();
   endTimer_.start(*ms + kWatchdogMarginMs);
   return true;

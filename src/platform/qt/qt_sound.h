@@ -8,6 +8,7 @@
 // exactly once for each stop, whether or not a sound was playing then.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -32,12 +33,17 @@ class QtSound : public QObject {
   bool playing() const { return playing_; }
 
  private:
-  void endOfPlay();  // the current play ended by itself
+  void endOfPlay();     // the current play ended by itself
+  void cannotDecode();  // the back end cannot play the file
   long report();     // queues one completion report; returns its number
   bool silent_ = true;
   bool playing_ = false;
   long queued_ = 0, delivered_ = 0;
   long naturalTicket_ = 0;  // the report of a play that ended by itself
+  int failedInRow_ = 0;
+  bool failedThisPlay_ = false;
+  int durationMs_ = 0;      // of the current play, from its wave header
+  QElapsedTimer started_;
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* output_ = nullptr;
   // Silent player: the end of the sound. Audio player: a watchdog for a
