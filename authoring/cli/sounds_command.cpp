@@ -81,7 +81,7 @@ int sounds(const Args& args) {
     }
   }
   std::printf("sounds: %d effects, %d spoken, %d silent%s\n", effects, spoken, silent,
-              silent && espeak.isEmpty() ? " (espeak-ng not found: speech is silence)" : "");
+              silent && espeak.isEmpty() ? " (no espeak-ng, or VINTARA_NO_SPEECH set: speech is silence)" : "");
   return 0;
 }
 
