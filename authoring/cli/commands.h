@@ -14,6 +14,7 @@ int tree(const Args& args);    // tree CONTENT
 int lint(const Args& args);    // lint CONTENT
 int render(const Args& args);  // render CONTENT --screen N --out FILE.png
 int play(const Args& args);    // play CONTENT EVENTS
+int sounds(const Args& args);  // sounds LIST OUT
 
 struct Command {
   const char* name;

@@ -26,6 +26,9 @@ const Command kCommands[] = {
     {"play", "CONTENT EVENTS [--snapshot DIR] [--tier H|F] [--award S|D]\n"
              "                        run a session from an event script and print a trace",
      vintara::cli::play},
+    {"sounds", "LIST OUT       make the sounds of a course list (effects, speech) in\n"
+               "                        the content folder OUT",
+     vintara::cli::sounds},
 };
 
 void usage(FILE* out) {

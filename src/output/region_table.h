@@ -106,6 +106,7 @@ struct RegionTable {
   int firstField = 0;     // first field of the current question
   int inputField = -1;    // field receiving input
   Rect focusFrame{};      // none when x is 0
+  std::string fieldClipboard;  // clipboard text of the field last clicked
   std::vector<DropArea> dropAreas;
   std::vector<DragItem> dragItems;
   int dragItemsPlaced = 0;

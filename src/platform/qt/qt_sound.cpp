@@ -5,57 +5,123 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
+#include <algorithm>
 
 #include "assess/wav_info.h"
 #include "content/content_paths.h"
 
 namespace vintara {
 
-QtSound::QtSound() {
-  silentTimer_.setSingleShot(true);
-  connect(&silentTimer_, &QTimer::timeout, this, [this] { reportDone(); });
-  if (qEnvironmentVariableIsSet("VINTARA_SILENT") || QMediaDevices::audioOutputs().isEmpty())
-    return;
+namespace {
+// How long past its duration a sound may run before the watchdog ends it
+// (an audio back end that never reports the end of a sound).
+constexpr int kWatchdogMarginMs = 2000;
+// Failed sounds in a row after which the back end is taken as unable to
+// play wave files at all.
+constexpr int kFailuresBeforeSilence = 3;
+
+bool silentRequested() {
+  const QByteArray v = qgetenv("VINTARA_SILENT");
+  return !v.isEmpty() && v != "0";
+}
+}  // namespace
+
+QtSound::QtSound(bool forceSilent) {
+  endTimer_.setSingleShot(true);
+  connect(&endTimer_, &QTimer::timeout, this, [this] { endOfPlay(); });
+  if (forceSilent || silentRequested() || QMediaDevices::audioOutputs().isEmpty()) return;
   silent_ = false;
   player_ = new QMediaPlayer(this);
   output_ = new QAudioOutput(this);
   player_->setAudioOutput(output_);
-  connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-    if (s == QMediaPlayer::EndOfMedia || s == QMediaPlayer::InvalidMedia) reportDone();
+  connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus) {
+    // The status is read now, not taken from the signal: a change queued
+    // for a sound that has since been stopped or replaced is stale.
+    const QMediaPlayer::MediaStatus s = player_->mediaStatus();
+    if (s == QMediaPlayer::EndOfMedia) {
+      failedInRow_ = 0;
+      endOfPlay();
+    } else if (s == QMediaPlayer::InvalidMedia)
+      cannotDecode();
   });
+  connect(player_, &QMediaPlayer::errorOccurred, this,
+          [this](QMediaPlayer::Error e, const QString& why) {
+            if (e == QMediaPlayer::NoError) return;
+            qWarning("vintara: sound back end: %s", qPrintable(why));
+            cannotDecode();
+          });
 }
 
-QtSound::~QtSound() = default;
+void QtSound::cannotDecode() {
+  // The audio back end cannot play this file. The sound ends after its
+  // duration, as it would have when heard. When no sound has played since
+  // several failed in a row, the back end cannot play wave files here (a
+  // media plug-in is missing, for example): the rest of the run is silent.
+  if (failedThisPlay_) return;  // one failure may be told several times
+  failedThisPlay_ = true;
+  if (++failedInRow_ >= kFailuresBeforeSilence && !silent_) {
+    qWarning("vintara: sounds cannot be played; going on silently");
+    silent_ = true;
+  }
+  if (!playing_) return;
+  if (player_) player_->stop();
+  endTimer_.start(std::max(1, int(durationMs_ - started_.elapsed())));
+}
+
+QtSound::~QtSound() {
+  done = nullptr;
+  if (player_) player_->stop();
+}
 
 bool QtSound::play(const std::string& nativePath) {
   std::string data;
   if (!readWholeFile(nativePath, data)) return false;
-  auto ms = wavDurationMs(data);
+  const std::optional<int> ms = wavDurationMs(data);
   if (!ms) return false;
-  active_ = true;
+  if (playing_) stop();
+  playing_ = true;
+  durationMs_ = *ms;
+  started_.start();
+  failedThisPlay_ = false;
   if (silent_) {
-    silentTimer_.start(std::max(1, *ms));
+    endTimer_.start(std::max(1, *ms));
     return true;
   }
   player_->setSource(QUrl::fromLocalFile(QString::fromStdString(nativePath)));
+  player_->setPosition(0);  // the same file again plays from its start
   player_->play();
+  endTimer_.start(*ms + kWatchdogMarginMs);
   return true;
 }
 
 void QtSound::stop() {
-  // The stop is reported from the event loop, as a device reports it.
-  if (silent_)
-    silentTimer_.stop();
-  else if (player_)
-    player_->stop();
-  active_ = true;
-  QTimer::singleShot(0, this, [this] { reportDone(); });
+  endTimer_.stop();
+  if (player_) player_->stop();
+  playing_ = false;
+  // A play that ended by itself and whose report is still on its way: that
+  // report answers this stop (one report, not two).
+  if (naturalTicket_ > delivered_) {
+    naturalTicket_ = 0;
+    return;
+  }
+  report();
 }
 
-void QtSound::reportDone() {
-  if (!active_) return;
-  active_ = false;
-  if (done) done();
+void QtSound::endOfPlay() {
+  if (!playing_) return;
+  playing_ = false;
+  endTimer_.stop();
+  naturalTicket_ = report();
+}
+
+long QtSound::report() {
+  const long ticket = ++queued_;
+  // Always delivered from the event loop, never inside play() or stop().
+  QTimer::singleShot(0, this, [this] {
+    ++delivered_;
+    if (done) done();
+  });
+  return ticket;
 }
 
 }  // namespace vintara

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <cmath>
 
 #include "engine/navigation.h"
+#include "output/fields.h"
 #include "output/pointer.h"
 #include "shell/startup.h"
 
@@ -50,6 +52,30 @@ bool readPayload(const QMimeData* mime, DragPayload& out) {
   if (comma < 0 || !ok || kind == 0) return false;
   out = {toCp1252(rest.mid(comma + 1)), kind};
   return true;
+}
+
+// The character code of a key press as the fields take it (Windows-1252;
+// control letters as codes 1 to 26), or -1 for a key that types nothing.
+int keyPressCode(const QKeyEvent* e) {
+  const int key = e->key();
+  if ((e->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+    return key - Qt::Key_A + 1;
+  if (key == Qt::Key_Backspace) return 8;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+  if (key == Qt::Key_Escape) return 27;
+  const QString text = e->text();
+  if (text.isEmpty() || text[0].unicode() < 32) return -1;
+  const std::string bytes = toCp1252(text.left(1));
+  return bytes.empty() ? -1 : int((unsigned char)bytes[0]);
+}
+
+// The key code of a key release (Backspace 8; letters and digits as their
+// upper-case codes), or -1.
+int keyUpCode(const QKeyEvent* e) {
+  const int key = e->key();
+  if (key == Qt::Key_Backspace) return 8;
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  return -1;
 }
 
 int buttonOf(Qt::MouseButton b) {
@@ -193,6 +219,8 @@ MainWindow::MainWindow(QtPlatform& platform, Player& player)
   view_ = new WorkAreaView(player, this);
   setCentralWidget(view_);
   buildMenus();
+  view_->installEventFilter(this);
+  installEventFilter(this);
 
   platform_.mainWindow = this;
   platform_.onRefresh = [this](const Rect& r) { view_->refreshWorkAreaRect(r); };
@@ -210,6 +238,30 @@ MainWindow::MainWindow(QtPlatform& platform, Player& player)
                                      avail.height() * 0.85 / kWorkAreaHeight)));
   }
   resize(kWorkAreaWidth * scale, kWorkAreaHeight * scale + menuBar()->sizeHint().height());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((watched == view_ || watched == this) &&
+      (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+    auto* e = static_cast<QKeyEvent*>(event);
+    // Alt and Meta combinations belong to the menus.
+    if (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (type == QEvent::KeyPress) {
+      const int code = keyPressCode(e);
+      if (code < 0) return false;
+      QtPlatform::guarded([&] {
+        onKeyPress(player_, code);
+        if (code == 3 || code == 22 || code == 24) onClipboardKey(player_, code);
+      });
+    } else {
+      const int code = keyUpCode(e);
+      if (code < 0 || e->isAutoRepeat()) return false;
+      QtPlatform::guarded([&] { onKeyUp(player_, code); });
+    }
+    return true;  // taken here; the key does not go on to the parent
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::buildMenus() {

@@ -53,6 +53,11 @@ class MainWindow : public QMainWindow {
   WorkAreaView* workArea() const { return view_; }
   QAction* action(MenuItem item) const { return actions_[size_t(item)]; }
 
+ protected:
+  // The window previews every key typed in it and hands it to the typed
+  // answer fields.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void buildMenus();
   void applyMenuState(MenuItem item, const MenuItemState& state);
