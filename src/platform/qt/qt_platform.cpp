@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "assess/qt/feedback_window.h"
 #include "platform/qt/qt_sound.h"
 #include "shell/startup.h"
 
@@ -254,5 +255,12 @@ void QtPlatform::centreMainWindow() {
 void QtPlatform::focusMainWindow() {
   if (mainWindow) mainWindow->setFocus();
 }
+
+void QtPlatform::showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                                 std::function<void()> onDismissed) {
+  showFeedbackWindow(mainWindow, *this, layout, position, std::move(onDismissed));
+}
+
+void QtPlatform::closeFeedbackBox() { closeFeedbackWindow(); }
 
 }  // namespace vintara

@@ -77,6 +77,9 @@ class QtPlatform : public Platform {
   void setDragPointer(const std::string& nativePath) override;
   void centreMainWindow() override;
   void focusMainWindow() override;
+  void showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                       std::function<void()> onDismissed) override;
+  void closeFeedbackBox() override;
 
  private:
   QtGraphics graphics_;
