@@ -307,6 +307,10 @@ void drawMark(Player& p, int box, bool tick, bool wordMark) {
 
 void judgeAnswer(Player& p) {
   QuestionState& q = p.question;
+  // A run that continues a question already judged (after "prompt" showed
+  // its feedback, which also reset the type) does not judge it again.
+  if (q.answerJudged) return;
+  q.answerJudged = true;
   const int type = q.questionType;
   q.nothingAnswered = !isGroupType(type);
   if (type == kSingleSelection)
@@ -323,6 +327,8 @@ void judgeAnswer(Player& p) {
 
 void judgeCircuit(Player& p) {
   QuestionState& q = p.question;
+  if (q.answerJudged) return;
+  q.answerJudged = true;
   // What the circuit board holds. The circuit model and the toolbox's record
   // of components dragged onto the window are not part of the program yet:
   // until they are, the board is empty and nothing has been dragged.
@@ -502,6 +508,7 @@ void applySelectionRules(Player& p, int i) {
 void resetQuestionForScreen(Player& p) {
   QuestionState& q = p.question;
   q.inQuestion = q.feedbackChosen = q.feedbackClosed = q.marksShown = false;
+  q.answerJudged = false;
   q.firstTargetBox = 0;
   q.firstUnjudgedField = 0;
   for (int k = 1; k <= QuestionState::kMaxPositions; ++k) q.positionWord[size_t(k)] = k;

@@ -118,6 +118,7 @@ void cmdAnswer(Player& p) {
   const int n = std::min(e.cmdItemCount, QuestionState::kMaxItems);
   for (int i = 1; i <= n; ++i) q.answerKey[size_t(i)] = e.cmdItems[size_t(i)];
   q.answerCount = n;
+  q.answerJudged = false;
   q.inQuestion = true;
   q.feedbackChosen = false;
   q.feedbackText.clear();

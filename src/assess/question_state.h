@@ -24,6 +24,8 @@ struct QuestionState {
   std::array<std::string, kMaxItems + 1> responseList{};
   std::array<bool, kMaxItems + 1> itemRight{};
   bool inQuestion = false;
+  // The answer of the last "answer" line has been judged (once is enough).
+  bool answerJudged = false;
   bool feedbackChosen = false;
   bool feedbackClosed = false;
   bool feedbackMet = false;

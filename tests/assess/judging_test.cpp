@@ -278,7 +278,8 @@ TEST_F(QuestionTest, NothingDroppedDrawsNoWordMarks) {
 
 TEST_F(QuestionTest, PromptMarksAtOnceAndStops) {
   drawBoxes({"=echo", "=pitch", "", ""});
-  start("@question 80,0,4,100,0,1\n@answer 1,2\n@feedback tryagain\nNot yet.\n@prompt\nAfter.\n");
+  start("@question 80,0,4,100,0,1\n@answer 1,2\n@feedback tryagain\nNot yet.\n@prompt\n"
+        "@question\nAfter.\n");
   drop(1, 2);  // word 2 on target 1: wrong; target 2 left empty
   forward();
   // Feedback shown first, then every target marked, whatever was answered.
@@ -288,6 +289,13 @@ TEST_F(QuestionTest, PromptMarksAtOnceAndStops) {
   EXPECT_TRUE(p.question.marksShown);
   EXPECT_FALSE(p.question.feedbackChosen);
   EXPECT_LT(p.engine.scriptPos, p.engine.scriptEnd);  // stopped for the pupil
+  // Forward goes on after the prompt without judging the answer again (the
+  // feedback reset the question type: judging now would be wrong).
+  forward();
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(trace.marks.size(), 2u);
+  EXPECT_FALSE(p.question.inQuestion);
+  EXPECT_EQ(p.text.textHistory.back().text, "After.");
 }
 
 struct ReorderCase {
