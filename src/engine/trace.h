@@ -19,6 +19,8 @@ class Trace {
   // Judging: the pupil's responses, the marks drawn and the verdict.
   virtual void responses(const std::vector<std::string>& items) {}
   virtual void markDrawn(int box, bool tick) {}
+  // A typed field coloured right (green) or wrong (red); field from 0.
+  virtual void fieldJudged(int field, bool right) {}
   virtual void feedbackChosen(const std::string& blockWord) {}
   virtual void feedbackShown(const std::string& verdict, const std::string& text) {}
   virtual void note(const std::string& text) {}

@@ -23,6 +23,8 @@
 
 namespace vintara {
 
+struct FeedbackLayout;  // assess/feedback_box.h
+
 // ---- Message boxes -------------------------------------------------------
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
@@ -212,6 +214,16 @@ class Platform {
   virtual void centreMainWindow() {}
   virtual void focusMainWindow() {}
   virtual bool mainWindowMaximised() { return false; }
+
+  // The feedback box, shown without being modal and owned by the main
+  // window. position: x, y the work-area point it is placed from, w, h its
+  // size. onDismissed runs when the pupil presses Enter in it or closes it;
+  // closeFeedbackBox (the program closing it) never runs it.
+  virtual void showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                               std::function<void()> onDismissed) {
+    (void)layout, (void)position, (void)onDismissed;
+  }
+  virtual void closeFeedbackBox() {}
 };
 
 }  // namespace vintara

@@ -221,4 +221,22 @@ bool FakePlatform::startProgram(const std::string& nativePath,
   return startProgramResult;
 }
 
+void FakePlatform::showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                                   std::function<void()> onDismissed) {
+  feedbackBoxes.emplace_back(layout, position);
+  feedbackBoxOpen = true;
+  feedbackDismissed_ = std::move(onDismissed);
+}
+
+void FakePlatform::closeFeedbackBox() {
+  if (feedbackBoxOpen) ++feedbackBoxCloses;
+  feedbackBoxOpen = false;
+}
+
+void FakePlatform::dismissFeedbackBox() {
+  if (!feedbackBoxOpen) return;
+  feedbackBoxOpen = false;
+  if (auto dismissed = std::move(feedbackDismissed_)) dismissed();
+}
+
 }  // namespace vintara

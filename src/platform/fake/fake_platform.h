@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "assess/feedback_box.h"
 #include "platform/platform.h"
 
 namespace vintara {
@@ -76,6 +77,14 @@ class FakePlatform : public Platform {
   std::vector<DragPayload> drags;
   int exitCode = -1;  // set by endProgram
 
+  // The feedback box: every box shown (layout and position), whether one is
+  // open, how often the program closed it; dismissFeedbackBox() is the
+  // pupil pressing Enter in it.
+  std::vector<std::pair<FeedbackLayout, Rect>> feedbackBoxes;
+  bool feedbackBoxOpen = false;
+  int feedbackBoxCloses = 0;
+  void dismissFeedbackBox();
+
   struct PrintRecord {
     std::vector<std::string> texts;  // every text drawn, in order
     int pages = 1;
@@ -125,6 +134,9 @@ class FakePlatform : public Platform {
   bool startProgram(const std::string& nativePath, const std::vector<std::string>& args,
                     bool maximised) override;
   void startDrag(const DragPayload& payload) override { drags.push_back(payload); }
+  void showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                       std::function<void()> onDismissed) override;
+  void closeFeedbackBox() override;
 
   // Fixed-pitch test font: every character is charWidth(font) pixels wide.
   static int charWidth(const FontSpec& font);
@@ -139,6 +151,7 @@ class FakePlatform : public Platform {
   bool soundActive_ = false;
   int pendingDone_ = 0;
   std::function<void()> soundDone_;
+  std::function<void()> feedbackDismissed_;
 };
 
 }  // namespace vintara

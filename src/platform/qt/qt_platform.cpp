@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "assess/qt/feedback_window.h"
 #include "platform/qt/qt_sound.h"
 #include "shell/startup.h"
 
@@ -264,5 +265,12 @@ void QtPlatform::showWhatsThisMenu(int topic) {
 void QtPlatform::focusMainWindow() {
   if (mainWindow) mainWindow->setFocus();
 }
+
+void QtPlatform::showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                                 std::function<void()> onDismissed) {
+  showFeedbackWindow(mainWindow, *this, layout, position, std::move(onDismissed));
+}
+
+void QtPlatform::closeFeedbackBox() { closeFeedbackWindow(); }
 
 }  // namespace vintara

@@ -79,6 +79,9 @@ class QtPlatform : public Platform {
   void focusMainWindow() override;
   bool mainWindowMaximised() override;
   void showWhatsThisMenu(int topic) override;
+  void showFeedbackBox(const FeedbackLayout& layout, const Rect& position,
+                       std::function<void()> onDismissed) override;
+  void closeFeedbackBox() override;
 
  private:
   QtGraphics graphics_;
