@@ -11,6 +11,8 @@
 
 namespace vintara {
 
+struct Surface;
+
 struct CachedPicture {
   std::string name;  // exactly as the script gave it, prefix included
   std::optional<Image> image;  // empty when the file could not be loaded
@@ -22,6 +24,7 @@ struct WipeState {
   int slot = 0;
   int step = 0;  // starts at 1; 0 = finished
   bool slow = false;
+  bool onPopup = false;  // drawn on the popup panel instead of the work area
 };
 
 struct PictureSequence {
@@ -36,7 +39,7 @@ struct PictureSequence {
 
 struct Star {
   int x = 0, y = 0;
-  int phase = 0;
+  int phase = 0;  // 0: not yet placed
 };
 
 struct PictureState {
@@ -52,6 +55,7 @@ struct PictureState {
   // Preserved area (x = -1: none) and its saved pixels.
   Rect preserved{-1, 0, 0, 0};
   Image preservedPixels;
+  Surface* preservedFrom = nullptr;  // the work area or the popup panel
   bool erasableOnShow = false;
   std::string backdropName;
   std::string examBackdropName;
@@ -63,11 +67,12 @@ struct PictureState {
   std::array<Star, 4> stars{};
   int starWarmUp = 0;
   unsigned nextStarStep = 0;
-  Rect starExclusion{};
+  Rect starExclusion{};  // the last box drawn on the screen
   bool starExclusionSet = false;
   int starScreen = 0;  // the configured screen (0: none)
   Rect starArea{};
-  bool showStars = false;  // "showstars" on this screen
+  bool showStars = false;  // "showstars true" on this screen
+  bool starsOff = false;   // "showstars false" on this screen
   // Last rectangles drawn by "box"/"line" and erased by "erase".
   Rect lastBox{}, lastErased{};
   bool eraseInset = false;
