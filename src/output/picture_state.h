@@ -3,8 +3,9 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/image.h"
@@ -15,7 +16,7 @@ struct Surface;
 
 struct CachedPicture {
   std::string name;  // exactly as the script gave it, prefix included
-  std::optional<Image> image;  // empty when the file could not be loaded
+  std::shared_ptr<const Image> image;  // null when the file could not be loaded
 };
 
 struct WipeState {
@@ -47,6 +48,13 @@ struct PictureState {
   static constexpr int kMaxSequences = 11;
 
   std::vector<CachedPicture> pictureCache;  // numbered from 1
+  // Pictures decoded from their files, by native path. The content does not
+  // change while the program runs, so a file is decoded once and shared by
+  // the screens that show it; past the budget the oldest are let go.
+  static constexpr size_t kDecodedBudget = size_t(16) << 20;  // bytes
+  std::unordered_map<std::string, std::shared_ptr<const Image>> decoded;
+  std::vector<std::string> decodedOrder;
+  size_t decodedBytes = 0;
   int currentPictureSlot = 0;
   int pictureX = 0, pictureY = 0;  // picturePos
   bool opaqueDraw = false;

@@ -89,6 +89,28 @@ const Image* slotImage(const Player& p, int slot, int& w, int& h) {
   return img;
 }
 
+// The decoded picture of a file, from the memory of decoded files or the
+// platform; null when it cannot be loaded (failures are not remembered, so a
+// file that appears later is found).
+std::shared_ptr<const Image> decodePicture(Player& p, const std::string& path) {
+  PictureState& ps = p.pictures;
+  if (auto it = ps.decoded.find(path); it != ps.decoded.end()) return it->second;
+  auto img = p.platform.loadImage(path);
+  if (!img) return nullptr;
+  auto shared = std::make_shared<const Image>(std::move(*img));
+  const size_t bytes = size_t(shared->width()) * size_t(shared->height()) * 4;
+  while (!ps.decodedOrder.empty() && ps.decodedBytes + bytes > PictureState::kDecodedBudget) {
+    auto old = ps.decoded.find(ps.decodedOrder.front());
+    ps.decodedBytes -= size_t(old->second->width()) * size_t(old->second->height()) * 4;
+    ps.decoded.erase(old);
+    ps.decodedOrder.erase(ps.decodedOrder.begin());
+  }
+  ps.decoded.emplace(path, shared);
+  ps.decodedOrder.push_back(path);
+  ps.decodedBytes += bytes;
+  return shared;
+}
+
 }  // namespace
 
 // ---- Names and the cache ---------------------------------------------------
@@ -113,7 +135,7 @@ int loadPicture(Player& p, std::string_view name) {
   CachedPicture entry;
   entry.name = std::string(name);
   const std::string path = resolvePicturePath(p, name);
-  entry.image = p.platform.loadImage(path);
+  entry.image = decodePicture(p, path);
   if (!entry.image) {
     std::string shown = path.empty() ? p.content.paths.display(contentPathOf(p, name))
                                      : utf8ToCp1252(path);
@@ -135,8 +157,7 @@ int loadPicture(Player& p, std::string_view name) {
 const Image* pictureInSlot(const Player& p, int slot) {
   const auto& cache = p.pictures.pictureCache;
   if (slot < 1 || slot > int(cache.size())) return nullptr;
-  const auto& img = cache[size_t(slot - 1)].image;
-  return img ? &*img : nullptr;
+  return cache[size_t(slot - 1)].image.get();
 }
 
 // ---- Drawing ---------------------------------------------------------------
@@ -225,13 +246,15 @@ void loadBackdropNamed(Player& p, const std::string& name, bool noButtonBar) {
   if (name != ps.backdropName) {
     ps.backdropName = name;
     for (;;) {
+      // Backdrops are decoded afresh (they change only with their name) and
+      // copied into the surface's own image, which keeps the peak memory low.
       if (auto img = p.platform.loadImage(p.content.native(p.content.dataFolder + "pictures\\" + name))) {
-        Image backdrop(s.backdrop.width(), s.backdrop.height());
+        if (img->hasAlpha() || img->width() < s.backdrop.width() || img->height() < s.backdrop.height())
+          s.backdrop.fill(0xFFFFFF);
         if (img->hasAlpha())
-          maskedCopy(backdrop, *img, Rect{0, 0, img->width(), img->height()}, 0, 0);
+          maskedCopy(s.backdrop, *img, Rect{0, 0, img->width(), img->height()}, 0, 0);
         else
-          backdrop.copyFrom(*img, 0, 0);
-        s.backdrop = std::move(backdrop);
+          s.backdrop.copyFrom(*img, 0, 0);
         break;
       }
       if (p.message("Failed to load backdrop. " + name + kCdText, Buttons::RetryCancel, Icon::Error) !=
