@@ -242,9 +242,11 @@ def bar_pictures():
 
 
 def small_pictures():
-    save("pictures/bullet.svg", 10, 10,
-         f'<circle cx="5" cy="5" r="4.5" fill="{CORAL}"/>'
-         '<circle cx="3.8" cy="3.6" r="1.6" fill="#ffffff" opacity="0.7"/>')
+    # "#*" draws the bullet at the line's top + 4: the dot sits lower in its
+    # picture so that it is centred on the letters.
+    save("pictures/bullet.svg", 10, 13,
+         f'<circle cx="5" cy="7.5" r="4.5" fill="{CORAL}"/>'
+         '<circle cx="3.8" cy="6.1" r="1.6" fill="#ffffff" opacity="0.7"/>')
     save("pictures/sbullet.svg", 7, 7, f'<circle cx="3.5" cy="3.5" r="3.2" fill="{NAVY}"/>')
     save("pictures/vsbullet.svg", 5, 5, f'<rect x="0.5" y="0.5" width="4" height="4" rx="1" fill="{NAVY}"/>')
     save("pictures/ticksml.svg", 11, 11,
@@ -503,11 +505,13 @@ def main_menu():
     cdefs = grad("card", "#fffdf7", "#f6ecd8")
     cbody = ('<rect x="0.5" y="0.5" width="355" height="401" rx="16" fill="url(#card)" '
              'stroke="#c9b48a" stroke-width="1"/>')
-    cbody += '<rect x="16" y="92" width="324" height="2" fill="#e9c46a"/>'
+    cbody += '<rect x="16" y="80" width="324" height="2" fill="#e9c46a"/>'
     cbody += '<rect x="16" y="360" width="324" height="1" fill="#e2d3b5"/>'
     save("database/pictures/menucard.svg", 356, 402, cbody, cdefs)
     # The logo that wipes in.
+    # Wiped in, so drawn opaquely: its corners have the card's colour.
     save("database/pictures/logo.svg", 72, 72,
+         '<rect x="0" y="0" width="72" height="72" fill="#fefaf2"/>'
          f'<circle cx="36" cy="36" r="35" fill="{NAVY}"/>' + atom(36, 36, 28, "#a8dadc"))
     # The area pictures of the menu, small.
     glyphs = {
@@ -635,10 +639,15 @@ def main():
     main_menu()
     for area in AREAS:
         area_backdrop(area)
-        # Each area's own picture, for its menu (wiped in) and its lessons.
-        save(f"database/{area}/pictures/illus.svg", 160, 110, illustration(area, 160, 110))
+        # The area menu's picture is wiped in, so it is opaque: a framed
+        # panel on the card's colour.
+        title, accent, tint, dark = AREAS[area]
+        save(f"database/{area}/pictures/illus.svg", 168, 118,
+             '<rect x="0" y="0" width="168" height="118" fill="#f9f2e3"/>'
+             f'<rect x="1" y="1" width="166" height="116" rx="10" fill="#ffffff" stroke="{accent}" stroke-width="2"/>'
+             '<g transform="translate(4,4)">' + illustration(area, 160, 110) + '</g>')
         folders = ["exam"] if area in ("quiz", "exam") else ["topic1", "exam"]
-        if area in ("energy", "radio"):
+        if area in ("electric", "energy", "radio"):
             folders.append("topic2")
         for folder in folders:
             lesson_backdrop(area, folder, True)

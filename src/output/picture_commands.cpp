@@ -59,11 +59,22 @@ void applyCoordinate(Player& p, int& value, const std::string& text) {
   value = (text[0] == '+' || text[0] == '-') ? value + n : n;
 }
 
+// A picture command without its name would draw whatever name the previous
+// command line left behind; it is reported instead.
+bool hasName(Player& p) {
+  if (p.engine.cmdItemCount >= 1) return true;
+  scriptError(p, "@" + p.engine.cmdItems[0] + " needs a picture name");
+  return false;
+}
+
 }  // namespace
 
-void cmdPicture(Player& p) { showPicture(p); }
+void cmdPicture(Player& p) {
+  if (hasName(p)) showPicture(p);
+}
 
 void cmdSplatPicture(Player& p) {
+  if (!hasName(p)) return;
   p.pictures.opaqueDraw = true;
   showPicture(p);
   p.pictures.opaqueDraw = false;
@@ -85,6 +96,7 @@ void cmdErasePicture(Player& p) {
 }
 
 void cmdClsPicture(Player& p) {
+  if (!hasName(p)) return;
   int w, h;
   loadItemPicture(p, w, h);
   restoreRect(p, outputSurface(p), p.pictures.pictureX, p.pictures.pictureY, w, h);
@@ -93,6 +105,7 @@ void cmdClsPicture(Player& p) {
 
 namespace {
 void setUpWipe(Player& p, bool slow) {
+  if (!hasName(p)) return;
   PictureState& ps = p.pictures;
   if (outputSurface(p).isPrinter()) {
     showPicture(p);  // paper shows the picture whole

@@ -395,10 +395,11 @@ bool starIn(const Rect& area, int x, int y) {
   return !Rect{x, y, 8, 8}.intersected(area).empty();
 }
 
-void placeStar(Player& p, Star& st, bool configured) {
+// Picks a place for a star outside the exclusion; false when none was found
+// in a bounded number of tries (an exclusion that covers nearly everything
+// cannot hold the tick, and the star then waits for the next step).
+bool placeStar(Player& p, Star& st, bool configured) {
   PictureState& ps = p.pictures;
-  // A bounded number of tries, so an exclusion that covers everything
-  // cannot hold the tick.
   for (int tries = 0; tries < 64; ++tries) {
     if (configured) {
       st.x = ps.starArea.x + int(roundHalfEven(p.platform.random() * ps.starArea.w));
@@ -407,8 +408,9 @@ void placeStar(Player& p, Star& st, bool configured) {
       st.x = 4 + int(roundHalfEven(p.platform.random() * 470));
       st.y = 4 + int(roundHalfEven(p.platform.random() * 440));
     }
-    if (!ps.starExclusionSet || !starIn(ps.starExclusion, st.x, st.y)) return;
+    if (!ps.starExclusionSet || !starIn(ps.starExclusion, st.x, st.y)) return true;
   }
+  return false;
 }
 
 void stepStars(Player& p, bool sequenceDrew) {
@@ -428,7 +430,10 @@ void stepStars(Player& p, bool sequenceDrew) {
     if (st.phase == 0) {
       // A star that has not yet shown gets a place as well as a phase.
       st.phase = int(roundHalfEven(p.platform.random() * 7));
-      placeStar(p, st, configured);
+      if (!placeStar(p, st, configured)) {
+        st.phase = 0;
+        continue;
+      }
     } else if (ps.starExclusionSet && starIn(ps.starExclusion, st.x, st.y)) {
       // A panel was drawn over the star: it moves on without touching it.
       st.phase = 20;
@@ -439,7 +444,10 @@ void stepStars(Player& p, bool sequenceDrew) {
     st.phase += 1;
     if (st.phase > 8) {
       st.phase = 1;
-      placeStar(p, st, configured);
+      if (!placeStar(p, st, configured)) {
+        st.phase = 0;
+        continue;
+      }
     }
     const int n = st.phase <= 4 ? st.phase : 9 - st.phase;
     printPicture(p, st.x, st.y, "*star" + std::to_string(n) + ".bmp");

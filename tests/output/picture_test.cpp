@@ -96,6 +96,14 @@ TEST_F(Pictures, StarAloneDrawsNothing) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(Pictures, APictureCommandWithoutANameIsAScriptError) {
+  add("a.bmp", Image(2, 2, kRed));
+  run("@atgraphic 0,0\n@picture a.bmp\n@atgraphic 10,0\n@splatpicture\n");
+  EXPECT_EQ(at(10, 0), kDrawn);  // not a.bmp again
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].text.find("needs a picture name"), std::string::npos);
+}
+
 TEST_F(Pictures, KeyColourIsTransparentAndOpaqueCopiesAreNot) {
   struct Case {
     std::string command;
@@ -454,6 +462,15 @@ TEST_F(Pictures, StarsKeepOffTheLastBox) {
     EXPECT_EQ(at(st.x, st.y), kRed);
   }
   EXPECT_NE(at(100, 100), kRed);
+}
+
+TEST_F(Pictures, AStarWithNoFreePlaceWaits) {
+  add("*star1.bmp", Image(8, 8, kRed));
+  p.engine.currentScreen = 7;
+  run("@showstars true\n@box 0,0,639,439,blue\n");  // the box covers the star area
+  animationTick(p);
+  for (const Star& st : p.pictures.stars) EXPECT_EQ(st.phase, 0);
+  EXPECT_TRUE(p.pictures.pictureCache.empty());
 }
 
 TEST_F(Pictures, StarsStayOffElsewhere) {
