@@ -63,5 +63,9 @@ std::string examPageFilePath(Player& p, bool plusForm) {
 void examMenuChoice(Player& p, int choice) { (void)p, (void)choice; }
 void examPageChoice(Player& p, int choice) { (void)p, (void)choice; }
 void scrollExamList(Player& p, int delta) { (void)p, (void)delta; }
+// Placeholders until exam pages are built: the exam page set-up will record
+// the folder of the exam file it runs; until then the data folder stands in.
+std::string examPictureFolder(const Player& p) { return p.content.dataFolder; }
+int examPrintOffset(const Player& p) { (void)p; return 0; }
 
 }  // namespace vintara

@@ -43,5 +43,11 @@ void examMenuChoice(Player& p, int choice);
 void examPageChoice(Player& p, int choice);
 // Scrolls the exam list by one line (+1 down, -1 up) and redraws it.
 void scrollExamList(Player& p, int delta);
+// The folder of the running exam's own pictures while examPageMode is set:
+// a content path ending in "\" (the exam file's folder less its "script\").
+std::string examPictureFolder(const Player& p);
+// While an exam is printed: the offset added to absolute x positions and to
+// the printer's picture painting, in work-area pixels; 0 otherwise.
+int examPrintOffset(const Player& p);
 
 }  // namespace vintara

@@ -19,7 +19,10 @@ Player::Player(Platform& pf) : platform(pf), content(pf) {
   popup.font = FontSpec{"arial", 9.75};
   engine.outputSurface = &workArea;
 
-  alwaysOn = platform.createTimer([this] { animationTick(*this); });
+  alwaysOn = platform.createTimer([this] {
+    animationTick(*this);
+    stepPictureEffect(*this);  // a slow wipe: one step per tick
+  });
   internalTimer = platform.createTimer([this] { onInternalTimer(*this); });
   animationTimer = platform.createTimer([this] { onAnimationTimer(*this); });
   processorTimer = platform.createTimer([this] { onWaitTimer(*this); });

@@ -3,17 +3,20 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/image.h"
 
 namespace vintara {
 
+struct Surface;
+
 struct CachedPicture {
   std::string name;  // exactly as the script gave it, prefix included
-  std::optional<Image> image;  // empty when the file could not be loaded
+  std::shared_ptr<const Image> image;  // null when the file could not be loaded
 };
 
 struct WipeState {
@@ -22,6 +25,7 @@ struct WipeState {
   int slot = 0;
   int step = 0;  // starts at 1; 0 = finished
   bool slow = false;
+  bool onPopup = false;  // drawn on the popup panel instead of the work area
 };
 
 struct PictureSequence {
@@ -36,7 +40,7 @@ struct PictureSequence {
 
 struct Star {
   int x = 0, y = 0;
-  int phase = 0;
+  int phase = 0;  // 0: not yet placed
 };
 
 struct PictureState {
@@ -44,6 +48,13 @@ struct PictureState {
   static constexpr int kMaxSequences = 11;
 
   std::vector<CachedPicture> pictureCache;  // numbered from 1
+  // Pictures decoded from their files, by native path. The content does not
+  // change while the program runs, so a file is decoded once and shared by
+  // the screens that show it; past the budget the oldest are let go.
+  static constexpr size_t kDecodedBudget = size_t(16) << 20;  // bytes
+  std::unordered_map<std::string, std::shared_ptr<const Image>> decoded;
+  std::vector<std::string> decodedOrder;
+  size_t decodedBytes = 0;
   int currentPictureSlot = 0;
   int pictureX = 0, pictureY = 0;  // picturePos
   bool opaqueDraw = false;
@@ -52,6 +63,7 @@ struct PictureState {
   // Preserved area (x = -1: none) and its saved pixels.
   Rect preserved{-1, 0, 0, 0};
   Image preservedPixels;
+  Surface* preservedFrom = nullptr;  // the work area or the popup panel
   bool erasableOnShow = false;
   std::string backdropName;
   std::string examBackdropName;
@@ -63,11 +75,12 @@ struct PictureState {
   std::array<Star, 4> stars{};
   int starWarmUp = 0;
   unsigned nextStarStep = 0;
-  Rect starExclusion{};
+  Rect starExclusion{};  // the last box drawn on the screen
   bool starExclusionSet = false;
   int starScreen = 0;  // the configured screen (0: none)
   Rect starArea{};
-  bool showStars = false;  // "showstars" on this screen
+  bool showStars = false;  // "showstars true" on this screen
+  bool starsOff = false;   // "showstars false" on this screen
   // Last rectangles drawn by "box"/"line" and erased by "erase".
   Rect lastBox{}, lastErased{};
   bool eraseInset = false;

@@ -193,6 +193,7 @@ Rect workAreaPlacement(int clientWidth, int clientHeight, double* scale) {
 void Form_Load(Player& p) {
   // 1. The transparency key colour is fixed (pure green, see image.h).
   p.engine.outputSurface = &p.workArea;                   // 2
+  p.alwaysOn->start(100);  // the housekeeping tick runs from the start
   p.sound.soundClosed = true;                             // 3
   p.text.decimalSeparator = p.platform.decimalSeparator();  // 4
   p.content.ensureRoot = [&p] { findContentRoot(p); };

@@ -1,9 +1,11 @@
 #include "platform/qt/qt_graphics.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 #include "platform/text_codec.h"
 
@@ -83,10 +85,10 @@ Image toImage(const QImage& source) {
   QImage img = source.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   Image out(img.width(), img.height());
   out.setHasAlpha(alpha);
-  for (int y = 0; y < img.height(); ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) out.setArgb(x, y, alpha ? row[x] : (0xFF000000u | row[x]));
-  }
+  // Both formats hold 0xAARRGGBB words (RGB32 with alpha 0xFF), as Image does.
+  for (int y = 0; y < img.height(); ++y)
+    std::memcpy(out.bits() + size_t(y) * size_t(img.width()), img.constScanLine(y),
+                size_t(img.width()) * 4);
   return out;
 }
 
@@ -138,9 +140,25 @@ void forEachRun(std::string_view text, bool symbol, Fn fn) {
 
 std::optional<Image> QtGraphics::loadImage(const std::string& nativePath) {
   if (nativePath.empty()) return std::nullopt;
-  QImageReader reader(QString::fromStdString(nativePath));
+  const QString path = QString::fromStdString(nativePath);
+  const QFileInfo info(path);
+  if (!info.isFile()) return std::nullopt;
+  QImageReader reader(path);
   reader.setAutoTransform(false);
+  // Formats that Qt reads itself are named by the suffix: guessing would load
+  // every image plugin first, which costs the start-up time and memory.
+  const QString suffix = info.suffix().toLower();
+  const bool builtIn = suffix == "bmp" || suffix == "dib" || suffix == "png";
+  if (builtIn) {
+    reader.setFormat(suffix == "png" ? "png" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+  }
   QImage img = reader.read();
+  if (img.isNull() && builtIn) {  // misnamed: let Qt guess after all
+    QImageReader guess(path);
+    guess.setAutoTransform(false);
+    img = guess.read();
+  }
   if (img.isNull()) return std::nullopt;
   return toImage(img);
 }
