@@ -291,6 +291,7 @@ bool SessionPlayer::start(const std::string& contentFolder, const PlayOptions& o
   platform_.userDataDir = tempFolder_ + "/data";
   platform_.commandLineText = "\"" + program + "/vintara\"";
   platform_.playExisting = true;
+  platform_.soundsEndByDuration = true;
 
   player_ = std::make_unique<Player>(platform_);
   player_->trace = recorder_.get();

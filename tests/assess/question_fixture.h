@@ -41,7 +41,11 @@ constexpr bool kTick = true, kCross = false;
 
 class QuestionTest : public ::testing::Test {
  protected:
-  QuestionTest() { p.trace = &trace; }
+  QuestionTest() {
+    p.trace = &trace;
+    // Ticks, crosses and the other pictures: a small key-coloured square.
+    platform.imageLoader = [](const std::string&) { return Image(10, 10, kKeyColour); };
+  }
 
   // Answer boxes one under another; box i is drawn by history line i + 1.
   // A text starting with "=" is a box holding a word (state -1); "" an

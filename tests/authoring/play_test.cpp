@@ -122,6 +122,7 @@ TEST(PlaySession, StartsAsTheProgramDoesAndTracesTheWalk) {
             "> expect-screen 4\n"
             "> back\n"
             "  region back 6\n"
+            "  sound not played CONTENT/Wav/click.wav\n"
             "  back 4 -> 2\n"
             "  screen 2 \"Area\" database\\electric\\script\\DAe.mnu\n");
 }

@@ -1,5 +1,8 @@
 #include "platform/fake/fake_platform.h"
 
+#include "assess/wav_info.h"
+#include "content/content_paths.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -155,12 +158,27 @@ void FakePlatform::drawText(Image& target, int x, int y, std::string_view text,
 bool FakePlatform::playSound(const std::string& nativePath) {
   bool ok = playable.count(nativePath) ||
             (playExisting && std::filesystem::is_regular_file(nativePath));
+  std::optional<int> duration;
+  if (ok && soundsEndByDuration && !playable.count(nativePath)) {
+    std::string data;
+    readWholeFile(nativePath, data);
+    duration = wavDurationMs(data);
+    ok = duration.has_value();
+  }
   if (!ok) {
     failedSounds.push_back(nativePath);
     return false;
   }
   sounds.push_back(nativePath);
   soundActive_ = true;
+  if (duration) {
+    if (!soundEnd_)
+      soundEnd_ = createTimer([this] {
+        soundEnd_->stop();
+        finishSound();
+      });
+    soundEnd_->start(std::max(1, *duration));
+  }
   return true;
 }
 
@@ -168,6 +186,7 @@ void FakePlatform::stopSound() {
   // The device reports completion of the stop (and close) afterwards, from
   // the event loop, whether or not a sound was playing.
   soundActive_ = false;
+  if (soundEnd_) soundEnd_->stop();
   ++pendingDone_;
 }
 

@@ -65,6 +65,9 @@ class FakePlatform : public Platform {
   // set) play; the test ends a sound with finishSound().
   std::set<std::string> playable;
   bool playExisting = false;
+  // With playExisting: a sound is a wave file and ends by itself after the
+  // duration its header gives, on the manual clock (the session player).
+  bool soundsEndByDuration = false;
   std::vector<std::string> sounds;  // every successful play, in order
   std::vector<std::string> failedSounds;
   bool soundActive() const { return soundActive_; }
@@ -149,6 +152,7 @@ class FakePlatform : public Platform {
   uint32_t now_ = 1000;
   std::vector<FakeTimerState*> timers_;
   bool soundActive_ = false;
+  std::unique_ptr<Timer> soundEnd_;
   int pendingDone_ = 0;
   std::function<void()> soundDone_;
   std::function<void()> feedbackDismissed_;
