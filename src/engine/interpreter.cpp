@@ -17,7 +17,9 @@ namespace {
 
 void runTextLine(Player& p, std::string_view line) {
   QuestionState& q = p.question;
-  if (!q.inQuestion || (q.feedbackChosen && q.autoFeedback)) {
+  // With automatic feedback the chosen block is printed on the screen; the
+  // blocks after it (once it has closed) are not.
+  if (!q.inQuestion || (q.feedbackChosen && q.autoFeedback && !q.feedbackClosed)) {
     if (p.run.textLineDrawer)
       p.run.textLineDrawer(p, line);
     else

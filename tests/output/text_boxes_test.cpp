@@ -214,8 +214,7 @@ TEST_F(BoxTest, TickBoxWithCaption) {
 
 TEST_F(BoxTest, TickBoxRedrawnSelectedShowsTheTick) {
   const Image off(16, 16, makeRgb(200, 0, 0)), on(16, 16, makeRgb(0, 0, 200));
-  if (!addPicture("*checkoff.bmp", off) || !addPicture("*checkon.bmp", on))
-    GTEST_SKIP() << "picture names do not resolve yet";
+  ASSERT_TRUE(addPicture("*checkoff.bmp", off) && addPicture("*checkon.bmp", on));
   layout(200, 0, 8, 1);
   print("#Ox");
   EXPECT_EQ(px(44, 98), makeRgb(200, 0, 0));
@@ -227,8 +226,7 @@ TEST_F(BoxTest, TickBoxRedrawnSelectedShowsTheTick) {
 }
 
 TEST_F(BoxTest, PictureBoxWithCaption) {
-  if (!addPicture("volt.bmp", Image(30, 20, makeRgb(0, 0, 200))))
-    GTEST_SKIP() << "picture names do not resolve yet";
+  ASSERT_TRUE(addPicture("volt.bmp", Image(30, 20, makeRgb(0, 0, 200))));
   layout(100, 0, 0, 0);
   print("#Pvolt.bmp,Meter");
   ASSERT_EQ(boxes().size(), 1u);
@@ -239,9 +237,8 @@ TEST_F(BoxTest, PictureBoxWithCaption) {
 }
 
 TEST_F(BoxTest, PictureButtonTakesItsPictureSize) {
-  if (!addPicture("*go.bmp", Image(40, 24, makeRgb(0, 150, 0))) ||
-      !addPicture("*goin.bmp", Image(40, 24, makeRgb(0, 60, 0))))
-    GTEST_SKIP() << "picture names do not resolve yet";
+  ASSERT_TRUE(addPicture("*go.bmp", Image(40, 24, makeRgb(0, 150, 0))) &&
+              addPicture("*goin.bmp", Image(40, 24, makeRgb(0, 60, 0))));
   p.text.buttonKind = -1;
   print("#o*go.bmp,@*goin.bmp,,#cwGo");
   p.text.buttonKind = 0;
@@ -257,8 +254,7 @@ TEST_F(BoxTest, PictureButtonTakesItsPictureSize) {
 }
 
 TEST_F(BoxTest, BulletsAdvanceByTheirWidth) {
-  if (!addPicture("*bullet.bmp", Image(8, 8, makeRgb(250, 0, 0))))
-    GTEST_SKIP() << "picture names do not resolve yet";
+  ASSERT_TRUE(addPicture("*bullet.bmp", Image(8, 8, makeRgb(250, 0, 0))));
   print("#*Point");
   EXPECT_EQ(px(40, 104), makeRgb(250, 0, 0));
   EXPECT_EQ(piece("Point").x, 40 + 8 + 3);

@@ -60,8 +60,7 @@ class TextTest : public ::testing::Test {
     static DrawnText none{};
     return none;
   }
-  // Registers a picture under the file that a name resolves to; false while
-  // the picture layer cannot resolve names (then the test is skipped).
+  // Registers a picture under the file that a name resolves to.
   bool addPicture(const std::string& name, const Image& image) {
     const std::string path = resolvePicturePath(p, name);
     if (path.empty()) return false;
