@@ -42,7 +42,7 @@ bool readInt(const std::string& word, int& out) {
 struct VerbShape {
   const char* verb;
   int numbers;
-  enum { None, Button, Word, Text } rest;
+  enum { None, Button, Word, Text, Caption } rest;
 };
 constexpr VerbShape kVerbs[] = {
     {"click", 2, VerbShape::Button},   {"press", 2, VerbShape::Button},
@@ -52,6 +52,7 @@ constexpr VerbShape kVerbs[] = {
     {"back", 0, VerbShape::None},      {"menu", 0, VerbShape::Word},
     {"answer", 0, VerbShape::Word},    {"wait", 1, VerbShape::None},
     {"sound-end", 0, VerbShape::None}, {"expect-screen", 1, VerbShape::None},
+    {"expect-caption", 0, VerbShape::Caption},
 };
 
 const char* buttonsText(Buttons b) {
@@ -138,6 +139,10 @@ bool parseEvents(const std::string& text, std::vector<PlayEvent>& events, std::s
         }
         if (e.verb == "menu" && toLower(rest) != "return") return fail("the menu item is \"return\"");
         break;
+      case VerbShape::Caption:
+        if (rest.empty()) return fail(e.verb + " needs the caption of a screen");
+        e.text = utf8ToCp1252(rest);
+        break;
       case VerbShape::Text: {
         // The text is everything after "key " as written.
         const size_t at = raw.find("key");
@@ -215,6 +220,10 @@ class SessionPlayer::Recorder : public Trace {
   void markDrawn(int box, bool tick) override {
     flush();
     line(std::string(tick ? "tick" : "cross") + " on box " + std::to_string(box));
+  }
+  void fieldJudged(int field, bool right) override {
+    flush();
+    line("field " + std::to_string(field) + (right ? " right" : " wrong"));
   }
   void feedbackChosen(const std::string& blockWord) override {
     flush();
@@ -409,6 +418,15 @@ bool SessionPlayer::runEvent(const PlayEvent& e) {
     platform_.advance(uint32_t(std::max(0, n[0])));
   } else if (e.verb == "sound-end") {
     platform_.finishSound();
+  } else if (e.verb == "expect-caption") {
+    recorder_->flush();
+    const std::string& shown = p.content.tree.caption(p.engine.currentScreen);
+    if (shown != e.text) {
+      recorder_->line("FAILED: expected the screen \"" + cp1252ToUtf8(e.text) + "\", screen " +
+                      std::to_string(p.engine.currentScreen) + " \"" + cp1252ToUtf8(shown) +
+                      "\" is shown");
+      return false;
+    }
   } else if (e.verb == "expect-screen") {
     recorder_->flush();
     if (p.engine.currentScreen != n[0]) {

@@ -19,6 +19,7 @@
 //   wait MS                   let MS milliseconds pass (timers fire)
 //   sound-end                 the sound being played comes to its end
 //   expect-screen N           the run fails unless screen N is shown
+//   expect-caption TEXT       the run fails unless the screen shown has this caption
 #pragma once
 
 #include <functional>
