@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-  qt6-image-formats-plugins libgl-dev
+  libgl-dev
   fonts-liberation2 xvfb xauth espeak-ng
 )
 

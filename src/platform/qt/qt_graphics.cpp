@@ -182,10 +182,11 @@ std::array<int, 256> QtGraphics::charWidths(const FontSpec& spec) {
       w[size_t(c)] = 0;
     } else if (isSuperscript(code, symbol)) {
       const char one = char(code);
-      w[size_t(c)] = small.horizontalAdvance(superscriptText(std::string_view(&one, 1)));
+      w[size_t(c)] = small.horizontalAdvance(superscriptText(std::string_view(&one, 1))[0]);
     } else {
-      char32_t cp = displayChar(code, symbol);
-      w[size_t(c)] = fm.horizontalAdvance(QString::fromUcs4(&cp, 1));
+      // Every code maps into the basic plane: one QChar, measured without
+      // laying out a string (much quicker for 256 codes).
+      w[size_t(c)] = fm.horizontalAdvance(QChar(char16_t(displayChar(code, symbol))));
     }
   }
   widths_.emplace(key, w);

@@ -11,8 +11,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -22,6 +20,7 @@
 #include <QWidget>
 
 #include "assess/qt/feedback_window.h"
+#include "platform/qt/qt_modules.h"
 #include "platform/qt/qt_sound.h"
 #include "shell/startup.h"
 
@@ -43,52 +42,6 @@ class QtTimer : public Timer {
   QTimer timer_;
 };
 
-// Printing in twips: the painter is scaled from twips to device pixels.
-class QtPrintJob : public PrintJob {
- public:
-  explicit QtPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
-    ok_ = painter_.begin(printer_.get());
-    const double s = printer_->resolution() / 1440.0;
-    painter_.scale(s, s);
-  }
-  void drawText(int x, int y, std::string_view text, const FontSpec& font, Rgb colour) override {
-    if (!ok_) return;
-    QFont f = QtGraphics::font(font);
-    f.setPointSizeF(font.points * 20);  // twips are 1/20 point
-    painter_.setFont(f);
-    painter_.setPen(QColor::fromRgb(colour));
-    painter_.drawText(x, y + QFontMetrics(f, printer_.get()).ascent(),
-                      displayText(text, font.face == "symbol"));
-  }
-  void drawImage(int x, int y, const Image& image) override {
-    if (!ok_) return;
-    QImage img = wrapImage(image);
-    painter_.drawImage(QRect(x, y, image.width() * 15, image.height() * 15), img);
-  }
-  void drawLine(int x0, int y0, int x1, int y1, Rgb colour) override {
-    if (!ok_) return;
-    painter_.setPen(QColor::fromRgb(colour));
-    painter_.drawLine(x0, y0, x1, y1);
-  }
-  int textWidthTwips(std::string_view text, const FontSpec& font) override {
-    QFont f = QtGraphics::font(font);
-    f.setPointSizeF(font.points * 20);
-    return QFontMetrics(f, printer_.get()).horizontalAdvance(displayText(text));
-  }
-  void newPage() override {
-    if (ok_) ok_ = printer_->newPage();
-  }
-  bool finish() override {
-    if (painter_.isActive()) painter_.end();
-    return ok_;
-  }
-
- private:
-  std::unique_ptr<QPrinter> printer_;
-  QPainter painter_;
-  bool ok_ = false;
-};
-
 QElapsedTimer& monotonic() {
   static QElapsedTimer t = [] {
     QElapsedTimer e;
@@ -100,7 +53,7 @@ QElapsedTimer& monotonic() {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : sound_(std::make_unique<QtSound>()) {}
+QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::guarded(const std::function<void()>& fn) {
@@ -216,17 +169,25 @@ std::string QtPlatform::clipboardText() {
   return toCp1252(QGuiApplication::clipboard()->text());
 }
 
-bool QtPlatform::playSound(const std::string& nativePath) { return sound_->play(nativePath); }
-void QtPlatform::stopSound() { sound_->stop(); }
+// The sound device (and with it the audio back end) is opened when the
+// first sound is played or stopped, not at start-up.
+QtSound& QtPlatform::sound() {
+  if (!sound_) {
+    sound_ = std::make_unique<QtSound>();
+    sound_->done = soundDone_;
+  }
+  return *sound_;
+}
+
+bool QtPlatform::playSound(const std::string& nativePath) { return sound().play(nativePath); }
+void QtPlatform::stopSound() { sound().stop(); }
 void QtPlatform::setSoundDoneHandler(std::function<void()> handler) {
-  sound_->done = [h = std::move(handler)] { QtPlatform::guarded(h); };
+  soundDone_ = [h = std::move(handler)] { QtPlatform::guarded(h); };
+  if (sound_) sound_->done = soundDone_;
 }
 
 std::unique_ptr<PrintJob> QtPlatform::startPrintJob() {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer.get(), mainWindow);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return std::make_unique<QtPrintJob>(std::move(printer));
+  return startQtPrintJob(mainWindow);
 }
 
 bool QtPlatform::startProgram(const std::string& nativePath, const std::vector<std::string>& args,

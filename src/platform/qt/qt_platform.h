@@ -85,7 +85,9 @@ class QtPlatform : public Platform {
 
  private:
   QtGraphics graphics_;
+  QtSound& sound();
   std::unique_ptr<QtSound> sound_;
+  std::function<void()> soundDone_;
 };
 
 }  // namespace vintara

@@ -1,14 +1,10 @@
 #include "platform/qt/qt_sound.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QUrl>
 #include <algorithm>
 
 #include "assess/wav_info.h"
 #include "content/content_paths.h"
+#include "platform/qt/qt_modules.h"
 
 namespace vintara {
 
@@ -29,27 +25,18 @@ bool silentRequested() {
 QtSound::QtSound(bool forceSilent) {
   endTimer_.setSingleShot(true);
   connect(&endTimer_, &QTimer::timeout, this, [this] { endOfPlay(); });
-  if (forceSilent || silentRequested() || QMediaDevices::audioOutputs().isEmpty()) return;
+  if (forceSilent || silentRequested()) return;
+  backend_ = loadAudioBackend();
+  if (!backend_) return;
   silent_ = false;
-  player_ = new QMediaPlayer(this);
-  output_ = new QAudioOutput(this);
-  player_->setAudioOutput(output_);
-  connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus) {
-    // The status is read now, not taken from the signal: a change queued
-    // for a sound that has since been stopped or replaced is stale.
-    const QMediaPlayer::MediaStatus s = player_->mediaStatus();
-    if (s == QMediaPlayer::EndOfMedia) {
-      failedInRow_ = 0;
-      endOfPlay();
-    } else if (s == QMediaPlayer::InvalidMedia)
-      cannotDecode();
-  });
-  connect(player_, &QMediaPlayer::errorOccurred, this,
-          [this](QMediaPlayer::Error e, const QString& why) {
-            if (e == QMediaPlayer::NoError) return;
-            qWarning("vintara: sound back end: %s", qPrintable(why));
-            cannotDecode();
-          });
+  backend_->ended = [this] {
+    failedInRow_ = 0;
+    endOfPlay();
+  };
+  backend_->failed = [this](const QString& why) {
+    qWarning("vintara: sound back end: %s", qPrintable(why));
+    cannotDecode();
+  };
 }
 
 void QtSound::cannotDecode() {
@@ -64,13 +51,13 @@ void QtSound::cannotDecode() {
     silent_ = true;
   }
   if (!playing_) return;
-  if (player_) player_->stop();
+  if (backend_) backend_->stop();
   endTimer_.start(std::max(1, int(durationMs_ - started_.elapsed())));
 }
 
 QtSound::~QtSound() {
   done = nullptr;
-  if (player_) player_->stop();
+  if (backend_) backend_->stop();
 }
 
 bool QtSound::play(const std::string& nativePath) {
@@ -87,16 +74,14 @@ bool QtSound::play(const std::string& nativePath) {
     endTimer_.start(std::max(1, *ms));
     return true;
   }
-  player_->setSource(QUrl::fromLocalFile(QString::fromStdString(nativePath)));
-  player_->setPosition(0);  // the same file again plays from its start
-  player_->play();
+  backend_->play(QString::fromStdString(nativePath));
   endTimer_.start(*ms + kWatchdogMarginMs);
   return true;
 }
 
 void QtSound::stop() {
   endTimer_.stop();
-  if (player_) player_->stop();
+  if (backend_) backend_->stop();
   playing_ = false;
   // A play that ended by itself and whose report is still on its way: that
   // report answers this stop (one report, not two).

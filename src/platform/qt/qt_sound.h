@@ -1,4 +1,5 @@
-// The sound device: Qt Multimedia when the machine has an audio output,
+// The sound device: Qt Multimedia (the audio module, loaded on first use)
+// when the machine has an audio output,
 // otherwise a silent player that reports the end after the file's duration
 // (read from its wave header) so that scripts waiting for a sound still go
 // on. VINTARA_SILENT=1 forces the silent player (tests, servers).
@@ -12,12 +13,12 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 
-class QMediaPlayer;
-class QAudioOutput;
-
 namespace vintara {
+
+class AudioBackend;
 
 class QtSound : public QObject {
  public:
@@ -44,8 +45,7 @@ class QtSound : public QObject {
   bool failedThisPlay_ = false;
   int durationMs_ = 0;      // of the current play, from its wave header
   QElapsedTimer started_;
-  QMediaPlayer* player_ = nullptr;
-  QAudioOutput* output_ = nullptr;
+  std::unique_ptr<AudioBackend> backend_;  // Qt Multimedia, loaded as a module
   // Silent player: the end of the sound. Audio player: a watchdog for a
   // back end that never reports the end (duration plus a margin).
   QTimer endTimer_;
