@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   libgl-dev
-  fonts-liberation2 xvfb xauth espeak-ng
+  fonts-liberation2 xvfb xauth espeak-ng gstreamer1.0-plugins-good
 )
 
 missing=()
