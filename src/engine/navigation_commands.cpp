@@ -53,24 +53,24 @@ void cmdGoForward(Player& p) {
   if (n && kind == kJumpRegion) declareJumpRegion(p, n);
 }
 
-// goback x, y, w, h, steps [, hover, pressed, disabled]: a Back region.
-void cmdGoBack(Player& p) {
+namespace {
+// A region whose five numbers (x, y, w, h and its target) all read with
+// numericParam, then its pictures.
+void declareNumberedRegion(Player& p, int kind, const char* word) {
   int b[4];
-  if (!regionBox(p, "goback", b)) return;
-  const int steps = numericParam(p, item(p, 5));
-  declareRegion(p, kBackRegion, b[0], b[1], b[2], b[3], std::to_string(steps), item(p, 6), item(p, 7),
+  if (!regionBox(p, word, b)) return;
+  const int target = numericParam(p, item(p, 5));
+  declareRegion(p, kind, b[0], b[1], b[2], b[3], std::to_string(target), item(p, 6), item(p, 7),
                 item(p, 8));
 }
+}  // namespace
+
+// goback x, y, w, h, steps [, hover, pressed, disabled]: a Back region.
+void cmdGoBack(Player& p) { declareNumberedRegion(p, kBackRegion, "goback"); }
 
 // playgame x, y, w, h, n [, pictures]: a game region (pressing it does
 // nothing).
-void cmdPlayGame(Player& p) {
-  int b[4];
-  if (!regionBox(p, "playgame", b)) return;
-  const int n = numericParam(p, item(p, 5));
-  declareRegion(p, kGameRegion, b[0], b[1], b[2], b[3], std::to_string(n), item(p, 6), item(p, 7),
-                item(p, 8));
-}
+void cmdPlayGame(Player& p) { declareNumberedRegion(p, kGameRegion, "playgame"); }
 
 // printicon: the print icon at picturePos, a Back region with target 110.
 void cmdPrintIcon(Player& p) {
