@@ -250,11 +250,15 @@ def small_pictures():
          '<circle cx="3.8" cy="6.1" r="1.6" fill="#ffffff" opacity="0.7"/>')
     save("pictures/sbullet.svg", 7, 7, f'<circle cx="3.5" cy="3.5" r="3.2" fill="{NAVY}"/>')
     save("pictures/vsbullet.svg", 5, 5, f'<rect x="0.5" y="0.5" width="4" height="4" rx="1" fill="{NAVY}"/>')
+    # Ticks and crosses sit on a white disc so that they show over
+    # pictures and the squared paper of the backdrops.
     save("pictures/ticksml.svg", 11, 11,
-         f'<polyline points="1.5,6 4.5,9 9.5,1.8" fill="none" stroke="{TICK}" stroke-width="2.6" '
+         '<circle cx="5.5" cy="5.5" r="5.5" fill="#ffffff"/>'
+         f'<polyline points="2.2,5.8 4.6,8.2 8.8,2.6" fill="none" stroke="{TICK}" stroke-width="2.2" '
          'stroke-linecap="round" stroke-linejoin="round"/>')
     save("pictures/crosssml.svg", 11, 11,
-         f'<path d="M2,2 L9,9 M9,2 L2,9" stroke="{RED}" stroke-width="2.6" stroke-linecap="round"/>')
+         '<circle cx="5.5" cy="5.5" r="5.5" fill="#ffffff"/>'
+         f'<path d="M3,3 L8,8 M8,3 L3,8" stroke="{RED}" stroke-width="2.2" stroke-linecap="round"/>')
     for name, on in (("checkoff", False), ("checkon", True)):
         body = (f'<rect x="1.5" y="1.5" width="13" height="13" rx="2.5" fill="#ffffff" '
                 f'stroke="{NAVY}" stroke-width="1.5"/>')
