@@ -49,16 +49,17 @@ TEST(MainWindowPointer, ClicksAndDropsReachTheEngineInWorkAreaPixels) {
     send(view, QEvent::MouseButtonRelease, at(x, y), Qt::LeftButton, Qt::NoButton);
   };
 
-  // The main menu's fourth choice, then the area's first topic.
-  click(100, 176);
+  // The main menu's fourth choice (its areas are listed on the right, from
+  // y 130, 27 pixels apart), then the area's first topic.
+  click(400, 224);
   EXPECT_EQ(player.content.tree.caption(player.engine.currentScreen), "The Earth and Beyond");
-  EXPECT_EQ(player.regions.lastX, 100);
-  EXPECT_EQ(player.regions.lastY, 176);
-  click(100, 98);
+  EXPECT_EQ(player.regions.lastX, 400);
+  EXPECT_EQ(player.regions.lastY, 224);
+  click(200, 178);
   ASSERT_EQ(player.content.tree.caption(player.engine.currentScreen), "Planets in order");  // drop areas
   send(view, QEvent::MouseMove, at(500, 60), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
-  send(view, QEvent::MouseMove, at(611, 377), Qt::NoButton, Qt::NoButton);  // the Forward button
+  send(view, QEvent::MouseMove, at(80, 420), Qt::NoButton, Qt::NoButton);  // the Forward button
   EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
 
   // A payload dropped on the work area: the Earth onto its orbit.
