@@ -21,6 +21,7 @@ Layout the scripts rely on (work-area pixels, 640 x 440):
     52,407,59,33, for "@goback 4,407,46,33,..." and "@goforward 52,407,59,33,
     ...".  Their hover, pressed and disabled pictures are *backover.bmp,
     *backdep.bmp, *backdis.bmp and *forwover.bmp, *forwdep.bmp, *forwdis.bmp.
+  * Popups are 240 x 100: the popup panel shows that much of qeltpop.bmp.
   * Stop-clock: draw stopclk.bmp at (x - 8, y - 12), then "@atgraphic x,y"
     and "@createclock ...": the digit pictures fms10bf0..9 (8 x 14, the last
     two columns transparent) fall into its window and the face supplies the
@@ -249,11 +250,15 @@ def small_pictures():
          '<circle cx="3.8" cy="6.1" r="1.6" fill="#ffffff" opacity="0.7"/>')
     save("pictures/sbullet.svg", 7, 7, f'<circle cx="3.5" cy="3.5" r="3.2" fill="{NAVY}"/>')
     save("pictures/vsbullet.svg", 5, 5, f'<rect x="0.5" y="0.5" width="4" height="4" rx="1" fill="{NAVY}"/>')
+    # Ticks and crosses sit on a white disc so that they show over
+    # pictures and the squared paper of the backdrops.
     save("pictures/ticksml.svg", 11, 11,
-         f'<polyline points="1.5,6 4.5,9 9.5,1.8" fill="none" stroke="{TICK}" stroke-width="2.6" '
+         '<circle cx="5.5" cy="5.5" r="5.5" fill="#ffffff"/>'
+         f'<polyline points="2.2,5.8 4.6,8.2 8.8,2.6" fill="none" stroke="{TICK}" stroke-width="2.2" '
          'stroke-linecap="round" stroke-linejoin="round"/>')
     save("pictures/crosssml.svg", 11, 11,
-         f'<path d="M2,2 L9,9 M9,2 L2,9" stroke="{RED}" stroke-width="2.6" stroke-linecap="round"/>')
+         '<circle cx="5.5" cy="5.5" r="5.5" fill="#ffffff"/>'
+         f'<path d="M3,3 L8,8 M8,3 L3,8" stroke="{RED}" stroke-width="2.2" stroke-linecap="round"/>')
     for name, on in (("checkoff", False), ("checkon", True)):
         body = (f'<rect x="1.5" y="1.5" width="13" height="13" rx="2.5" fill="#ffffff" '
                 f'stroke="{NAVY}" stroke-width="1.5"/>')
@@ -531,6 +536,17 @@ def main_menu():
              f'<circle cx="12" cy="12" r="11" fill="none" stroke="{dark}" stroke-width="1"/>' + glyph)
 
 
+def popup_panel():
+    """The background of the popup panel (pictures\\qeltpop.bmp): the panel
+    shows as much of it as the popup's rectangle is big, so the course's
+    popups are all 240 x 100."""
+    save("pictures/qeltpop.svg", 240, 100,
+         '<rect x="0" y="0" width="240" height="100" fill="url(#bg)"/>'
+         '<rect x="1" y="1" width="238" height="98" fill="none" stroke="#8a6a3a" stroke-width="2"/>'
+         f'<rect x="4" y="4" width="232" height="3" fill="{YELLOW}" opacity="0.7"/>',
+         grad("bg", "#fffbe8", "#f3e7c0"))
+
+
 def area_card():
     """The card that lies on the coloured box of an area menu."""
     save("pictures/areacard.svg", 576, 280,
@@ -655,6 +671,8 @@ def main():
             save(f"database/{area}/{folder}/pictures/illus.svg", 160, 110, illustration(area, 160, 110))
     gadgets("database/electric/topic1/pictures")
     gadgets("database/forces/topic1/pictures")
+    gadgets("database/exam/exam/pictures")
+    popup_panel()
     print(f"{len(written)} pictures written under {os.path.normpath(ROOT)}")
 
 

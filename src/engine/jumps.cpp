@@ -95,6 +95,7 @@ void declareJumpRegion(Player& p, int region) {
   if (!slot || region < 0 || region > 20 || !slot->ticked[size_t(region)]) return;
 
   const NavRegion& r = p.regions.nav[size_t(region)];
+  p.trace->note("tick on region " + std::to_string(region));
   const int savedSlot = p.pictures.currentPictureSlot;
   const int n = region - 10;
   if (n >= 0 && n <= 10 && !j.tickPictures[size_t(n)].empty()) {

@@ -258,12 +258,16 @@ void drawPopdownRows(Player& p, int list) {
   p.engine.outputSurface = &s;
   p.text.popdownWidth = pd.width;
 
+  // The middle piece is repeated between the two ends; the last copy is
+  // moved back so that it never reaches past the right end, where closing
+  // the list would leave it behind.
+  const int middleEnd = b.x + pd.width - rw;
   for (size_t k = 0; k < pd.words.size(); ++k) {
     const int y = top + int(k) * kRowHeight;
     drawPictureAt(p, s, "*popdownl.bmp", b.x, y, true);
-    for (int mx = b.x + lw; mx < b.x + pd.width - rw; mx += mw)
-      drawPictureAt(p, s, "*popdownm.bmp", mx, y, true);
-    drawPictureAt(p, s, "*popdownr.bmp", b.x + pd.width - rw, y, true);
+    for (int mx = b.x + lw; mx < middleEnd; mx += mw)
+      drawPictureAt(p, s, "*popdownm.bmp", std::max(b.x + lw, std::min(mx, middleEnd - mw)), y, true);
+    drawPictureAt(p, s, "*popdownr.bmp", middleEnd, y, true);
     // A "|" divides a row into columns of equal width.
     std::vector<std::string> columns{""};
     for (char c : pd.words[k]) {
@@ -288,6 +292,10 @@ void drawPopdownRows(Player& p, int list) {
   refreshRect(p, b.x, top, pd.width + 1, pd.openBottom - top + 1);
 }
 
+// The "#a" rule of a row starts at the row's left + 3 - 3 and its second
+// line runs back the list's width + 3 from 3 pixels short of the right.
+constexpr int kRuleOverhang = 6;
+
 void closePopdown(Player& p, int list) {
   RegionTable& r = p.regions;
   Popdown& pd = r.popdowns[size_t(list)];
@@ -295,10 +303,13 @@ void closePopdown(Player& p, int list) {
   const AnswerBox& b = r.answerBoxTable[size_t(pd.box)];
   const int top = b.y + b.height;
   Surface& s = p.workArea;
-  restoreRect(p, s, b.x, top, pd.width + 1, pd.openBottom - top + 1);
+  // The rules between the rows reach kRuleOverhang pixels left of the list;
+  // they go with it.
+  const int left = b.x - kRuleOverhang;
+  restoreRect(p, s, left, top, pd.width + kRuleOverhang + 1, pd.openBottom - top + 1);
   s.drawing.drawLine(b.x, top, b.x + pd.width, top, makeRgb(119, 79, 43));
   printTextLine(p, true, b.line);
-  refreshRect(p, b.x, top, pd.width + 1, pd.openBottom - top + 1);
+  refreshRect(p, left, top, pd.width + kRuleOverhang + 1, pd.openBottom - top + 1);
   pd.open = false;
   if (r.openPopdown / 1000 == list) r.openPopdown = -1;
 }

@@ -54,6 +54,8 @@ TEST_F(Jumps, AJumpAndAReturnLineTickTheRegionThatWasClicked) {
   EXPECT_TRUE(slot->ticked[kToCell]);
   EXPECT_EQ(slot->count, 1);
   EXPECT_EQ(p().jumps.hotspotJumpCount, 3);  // declared again when the hub came back
+  EXPECT_EQ(trace.count("tick on region " + std::to_string(kToCell)), 1);  // the tick drawn
+  EXPECT_EQ(trace.count("tick on region"), 1);
 }
 
 TEST_F(Jumps, BackAfterAJumpReturnsAndTicksOnlyWithAReturnLineAhead) {

@@ -86,6 +86,7 @@ struct RecordingTrace : Trace {
   void navigation(const std::string& what, int from, int to) override {
     events.push_back(what + " " + std::to_string(from) + ">" + std::to_string(to));
   }
+  void note(const std::string& text) override { events.push_back(text); }
   int count(const std::string& prefix) const {
     int n = 0;
     for (const auto& e : events) n += e.rfind(prefix, 0) == 0;

@@ -323,6 +323,36 @@ TEST_F(Pointer, APopdownButtonOpensAndClosesItsList) {
   EXPECT_EQ(p().engine.currentScreen, kA2);
 }
 
+TEST_F(Pointer, AClosedPopdownListLeavesNothingOfItsRowsBehind) {
+  // A list 30 wide: its middle piece (16 wide) fits between the ends only
+  // once and a half; the rules between the rows reach left of the list.
+  platform().imageLoader = [](const std::string& path) {
+    const Rgb brown = makeRgb(140, 98, 57);
+    if (path.find("popdownm") != std::string::npos) return Image(16, 20, brown);
+    if (path.find("popdown") != std::string::npos) return Image(4, 20, brown);
+    return Image(10, 10);
+  };
+  show(kA1, true);
+  RegionTable& r = p().regions;
+  r.answerBoxTable = {AnswerBox{50, 50, 20, 100, 1, 0, 103}};
+  r.popdowns = {Popdown{50, 50, 30, "Pole", {"North", "South", "East"}, false, 0, 0}};
+  const Surface& s = p().workArea;
+  auto changed = [&](int x0, int x1, int y0, int y1) {
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) n += s.drawing.pixel(x, y) != s.backdrop.pixel(x, y);
+    return n;
+  };
+  click(60, 60);
+  ASSERT_TRUE(r.popdowns[0].open);
+  const int bottom = r.popdowns[0].openBottom;
+  EXPECT_GT(changed(50, 80, 71, bottom), 0);
+  EXPECT_EQ(changed(81, 200, 71, bottom), 0);  // nothing past the right end
+  click(60, 60);
+  ASSERT_FALSE(r.popdowns[0].open);
+  EXPECT_EQ(changed(0, 200, 71, bottom + 5), 0);
+}
+
 TEST_F(Pointer, NothingReactsWhileInputIsBlocked) {
   show(kA1, true);
   p().shell.inputBlocked = 1;

@@ -2,11 +2,14 @@
 // work-area pixels, whatever the window's scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "shell/qt/main_window.h"
 #include "shell/startup.h"
@@ -49,16 +52,34 @@ TEST(MainWindowPointer, ClicksAndDropsReachTheEngineInWorkAreaPixels) {
     send(view, QEvent::MouseButtonRelease, at(x, y), Qt::LeftButton, Qt::NoButton);
   };
 
-  // The main menu's fourth choice, then the area's first topic.
-  click(100, 176);
+  // The main menu's fourth choice (its areas are listed on the right, from
+  // y 130, 27 pixels apart), then the area's first topic.
+  click(400, 224);
   EXPECT_EQ(player.content.tree.caption(player.engine.currentScreen), "The Earth and Beyond");
-  EXPECT_EQ(player.regions.lastX, 100);
-  EXPECT_EQ(player.regions.lastY, 176);
-  click(100, 98);
+  EXPECT_EQ(player.regions.lastX, 400);
+  EXPECT_EQ(player.regions.lastY, 224);
+  click(200, 178);
   ASSERT_EQ(player.content.tree.caption(player.engine.currentScreen), "Planets in order");  // drop areas
+
+  // The window shows the whole new screen (its backdrop and pictures too,
+  // which ask for no refresh of their own), not just the text.
+  app.processEvents();
+  const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+  const QPoint origin = view->mapTo(&window, placement.topLeft());
+  // The view is larger than the window: only its top-left part shows.
+  const int right = std::min(kWorkAreaWidth, (shown.width() - origin.x()) / 2);
+  const int bottom = std::min(kWorkAreaHeight, (shown.height() - origin.y()) / 2);
+  ASSERT_GT(right, 100);
+  ASSERT_GT(bottom, 100);
+  int differing = 0;
+  for (int y = 0; y < bottom; y += 4)
+    for (int x = 0; x < right; x += 4)
+      differing += (shown.pixel(origin.x() + 2 * x, origin.y() + 2 * y) & 0xFFFFFF) !=
+                   (player.workArea.drawing.pixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(differing, 0);
   send(view, QEvent::MouseMove, at(500, 60), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
-  send(view, QEvent::MouseMove, at(611, 377), Qt::NoButton, Qt::NoButton);  // the Forward button
+  send(view, QEvent::MouseMove, at(80, 420), Qt::NoButton, Qt::NoButton);  // the Forward button
   EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
 
   // A payload dropped on the work area: the Earth onto its orbit.

@@ -62,6 +62,7 @@ void QtPlatform::guarded(const std::function<void()>& fn) {
   } catch (const ProgramExit& e) {
     QCoreApplication::exit(e.code);
   }
+  if (afterEngine) afterEngine();
 }
 
 uint32_t QtPlatform::millis() { return uint32_t(monotonic().elapsed()) + 1000u; }
@@ -72,11 +73,15 @@ std::unique_ptr<Timer> QtPlatform::createTimer(std::function<void()> onTick) {
   return std::make_unique<QtTimer>(std::move(onTick));
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); }
+void QtPlatform::processEvents() {
+  if (afterEngine) afterEngine();
+  QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
 
 void QtPlatform::pauseBriefly() { QThread::usleep(500); }
 
 Answer QtPlatform::messageBox(const MessageRequest& r) {
+  if (afterEngine) afterEngine();
   QMessageBox box(mainWindow);
   box.setWindowTitle(r.title.empty() ? QStringLiteral("Qelt Vintara") : fromCp1252(r.title));
   box.setText(fromCp1252(r.text));

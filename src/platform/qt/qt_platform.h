@@ -33,7 +33,13 @@ class QtPlatform : public Platform {
   std::function<void(const std::string&)> onDragPointer;
 
   // Runs fn and turns a ProgramExit into the end of the application.
+  // Afterwards afterEngine runs.
   static void guarded(const std::function<void()>& fn);
+  // Set by the main window: shows the whole work area as the engine left it
+  // (run after every guarded engine call, and before the event loop runs
+  // inside one: message boxes, pauses), since the engine asks for a refresh
+  // only where something must show at once.
+  static inline std::function<void()> afterEngine;
 
   uint32_t millis() override;
   double random() override;

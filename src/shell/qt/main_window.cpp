@@ -218,6 +218,8 @@ void WorkAreaView::dropEvent(QDropEvent* e) {
   });
 }
 
+MainWindow::~MainWindow() { QtPlatform::afterEngine = nullptr; }
+
 MainWindow::MainWindow(QtPlatform& platform, Player& player)
     : platform_(platform), player_(player) {
   setWindowTitle(QStringLiteral("Qelt Vintara"));
@@ -229,6 +231,9 @@ MainWindow::MainWindow(QtPlatform& platform, Player& player)
 
   platform_.mainWindow = this;
   platform_.onRefresh = [this](const Rect& r) { view_->refreshWorkAreaRect(r); };
+  // What the engine drew shows once it is done (a new backdrop, boxes and
+  // pictures ask for no refresh of their own).
+  QtPlatform::afterEngine = [this] { view_->update(); };
   platform_.onMenu = [this](MenuItem item, const MenuItemState& s) { applyMenuState(item, s); };
   platform_.onTitle = [this](const std::string& t) { setWindowTitle(fromCp1252(t)); };
   platform_.onPointer = [this](PointerShape shape) { view_->setPointerShape(shape); };

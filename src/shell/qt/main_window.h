@@ -50,6 +50,7 @@ class WorkAreaView : public QWidget {
 class MainWindow : public QMainWindow {
  public:
   MainWindow(QtPlatform& platform, Player& player);
+  ~MainWindow() override;
   WorkAreaView* workArea() const { return view_; }
   QAction* action(MenuItem item) const { return actions_[size_t(item)]; }
 
