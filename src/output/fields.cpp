@@ -162,17 +162,23 @@ void drawField(Player& p, int i, bool outlined) {
   if (outlined) s.drawing.drawRectOutline(outlineOf(f), kBlack);
 
   if (!f.text.empty()) {
-    // The text is black whatever the line's colour: the field's background
-    // is always light (white, or the light green and red of the judging).
+    // The text is black in plain font 1 whatever the script's colour and
+    // font are now (the field's background is always light, and its widths
+    // are those of font 1); an exponent goes in font 5, one pixel higher.
+    const FontSpec savedFont = s.font;
+    const int savedId = p.text.fontId, savedHeight = p.text.lineHeight;
+    setFontSize(p, 1);
+    s.font.bold = s.font.italic = s.font.underline = false;
+    const FontSpec normal = s.font;
+    setFontSize(p, 5);
+    s.font.bold = s.font.italic = s.font.underline = false;
+    const FontSpec small = s.font;
+    s.font = normal;
     const size_t times = f.text.find(kTimesTen);
-    if (times == std::string::npos) {
-      const int w = measureText(p, s, f.text, p.text.fontId);
-      p.platform.drawText(s.drawing, f.right - w, f.top, f.text, s.font, kBlack, &inside);
-    } else {
-      // Mantissa and "×10" in the current font; the exponent in font 5,
-      // one pixel higher, right after it.
-      const std::string mantissa = f.text.substr(0, times + kTimesTen.size());
-      std::string exponent;
+    const std::string mantissa =
+        times == std::string::npos ? f.text : f.text.substr(0, times + kTimesTen.size());
+    std::string exponent;
+    if (times != std::string::npos) {
       for (char c : f.text.substr(mantissa.size())) {
         if (c == kExpMinus)
           exponent += '-';
@@ -180,19 +186,16 @@ void drawField(Player& p, int i, bool outlined) {
           exponent += digitOf(c);
       }
       exponent += ' ';
-      const int w1 = measureText(p, s, mantissa, p.text.fontId);
-      const FontSpec font = s.font;
-      const int fontId = p.text.fontId, lineHeight = p.text.lineHeight;
-      setFontSize(p, 5);
-      const FontSpec small = s.font;
-      const int w2 = measureText(p, s, exponent, 5);
-      s.font = font;
-      p.text.fontId = fontId;
-      p.text.lineHeight = lineHeight;
-      const int x = f.right - (w1 + w2);
-      p.platform.drawText(s.drawing, x, f.top, mantissa, font, kBlack, &inside);
-      p.platform.drawText(s.drawing, x + w1, f.top - 1, exponent, small, kBlack, &inside);
     }
+    const int w1 = measureText(p, s, mantissa, 1);
+    s.font = small;
+    const int w2 = exponent.empty() ? 0 : p.platform.textWidth(exponent, small);
+    const int x = f.right - (w1 + w2);
+    p.platform.drawText(s.drawing, x, f.top, mantissa, normal, kBlack, &inside);
+    if (!exponent.empty()) p.platform.drawText(s.drawing, x + w1, f.top - 1, exponent, small, kBlack, &inside);
+    s.font = savedFont;
+    p.text.fontId = savedId;
+    p.text.lineHeight = savedHeight;
   }
   p.platform.refreshRect(onWorkArea(s, outlineOf(f)));
 }
