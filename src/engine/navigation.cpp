@@ -279,7 +279,9 @@ void executeGoForward(Player& p, int index, bool fromButton) {
 
   if (e.scriptPos < e.scriptEnd) {
     // 6. The script stopped for the pupil: it goes on.
-    if (fromButton && index >= 0 && p.nav.templateRegionCount >= index) p.run.templateForward = true;
+    // Whether this Forward is the template's: a run that stopped early kept
+    // the flag of the Forward before, which must not count for this one.
+    p.run.templateForward = fromButton && index >= 0 && p.nav.templateRegionCount >= index;
     if (p.nav.examPageMode) {
       const int number = index >= 0 ? targetNumber(p, index) : 0;
       const int found = findLabel(e, "@page " + std::to_string(number));

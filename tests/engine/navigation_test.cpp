@@ -115,6 +115,20 @@ TEST_F(Nav, TheTemplatesForwardTakesOnForwardNextScreenOn) {
   EXPECT_EQ(p().engine.currentScreen, kA2);
 }
 
+TEST_F(Nav, OnlyThisForwardDecidesWhetherTheTemplatesForwardWasPressed) {
+  // The template's Forward continues past the first stop, and that run ends
+  // early at the second. The leaf's own region then continues the script
+  // again: for it, "onforwardnextscreen" stays on the screen.
+  showScript(kA1,
+             "@goforward 10,10,20,20,0\n@repeat\nFirst\n@repeat\n@onforwardnextscreen\n"
+             "Still here\n@repeat\n");
+  executeGoForward(p(), kTemplateForward, true);
+  EXPECT_EQ(p().text.textHistory.back().text, "First");
+  executeGoForward(p(), kTemplateForward + 1, true);
+  EXPECT_EQ(p().engine.currentScreen, kA1);
+  EXPECT_EQ(p().text.textHistory.back().text, "Still here");
+}
+
 TEST_F(Nav, NextScreenAndOneParameterGoForward) {
   showScript(kA1, "One\n@nextscreen\nTwo\n@repeat\n");
   EXPECT_EQ(p().engine.currentScreen, kA1);  // the same script went on
