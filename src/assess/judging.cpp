@@ -514,6 +514,9 @@ void resetQuestionForScreen(Player& p) {
   for (int k = 1; k <= QuestionState::kMaxPositions; ++k) q.positionWord[size_t(k)] = k;
   q.centreMarks = false;  // "centertick" holds for one screen
   q.capitaliseTarget = {};
+  // An answer closed by "clearanswer" (or by the quiz) is open again on the
+  // next screen: its boxes must react to the pupil.
+  q.quizAnswerClosed = false;
   p.text.boxLayout.width = 200;
   p.text.boxLayout.style = 0;
 }

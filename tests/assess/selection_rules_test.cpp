@@ -70,6 +70,7 @@ TEST_F(QuestionTest, ResetForAScreen) {
   q.firstUnjudgedField = 3;
   q.positionWord[1] = 7;
   q.capitaliseTarget[2] = true;
+  q.quizAnswerClosed = true;  // "clearanswer" on the screen before
   q.autoFeedback = q.answerLocked = q.feedbackMet = true;
   p.text.boxLayout.width = 90;
   p.text.boxLayout.style = 1;
@@ -79,6 +80,7 @@ TEST_F(QuestionTest, ResetForAScreen) {
   EXPECT_EQ(q.firstUnjudgedField, 0);
   for (int k = 1; k <= 10; ++k) EXPECT_EQ(q.positionWord[size_t(k)], k);
   EXPECT_FALSE(q.capitaliseTarget[2]);
+  EXPECT_FALSE(q.quizAnswerClosed);  // the new screen's boxes can be answered
   EXPECT_EQ(p.text.boxLayout.width, 200);
   EXPECT_EQ(p.text.boxLayout.style, 0);
   // Kept until a full reset of the engine, or (autofeedback) changed by the
