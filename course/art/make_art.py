@@ -29,6 +29,11 @@ Layout the scripts rely on (work-area pixels, 640 x 440):
   * Meter dial: dialscl.bmp is the scale (130 x 30, steps of 12 pixels from
     x 5); dial.bmp (10 x 14) is the knob that "@dial" draws at the picture
     position and the pointer moves along the scale.
+  * Sound (database\\waves\\topic2): the frames of the moving air
+    (sound1..4.bmp) and the air at rest (still.bmp) go 82 pixels right of
+    speaker.bmp, at the same y; the cone's front is part of each frame.
+  * The drag pointer pictures\\dragicon\\grab.cur (32 x 32, hot spot in the
+    middle) is written as a cursor file, not drawn from SVG.
 """
 
 import math
@@ -648,6 +653,187 @@ def gadgets(folder):
     save(f"{folder}/amc0.svg", 70, 56, amp)
 
 
+# ---- Sound (Waves, topic 2) ------------------------------------------------
+
+SOUND = "database/waves/topic2/pictures"
+SCOPE_TRACE = "#8df5a5"  # a bright mint: pure green is the key colour
+
+
+def card(body):
+    """A picture card like the circuit symbols (120 x 80, white, rounded)."""
+    return ('<rect x="2" y="2" width="116" height="76" rx="10" fill="#ffffff" '
+            'stroke="#8a9bb0" stroke-width="2"/>' + body)
+
+
+def sound_pictures():
+    title, accent, tint, dark = AREAS["waves"]
+    # The loudspeaker, side on: magnet, basket and rim. The cone's front is
+    # part of the frames (sound1..4, and still) drawn just right of it at
+    # x + 82.
+    save(f"{SOUND}/speaker.svg", 84, 130,
+         f'<rect x="2" y="46" width="26" height="38" rx="3" fill="{INK}"/>'
+         f'<rect x="6" y="50" width="18" height="30" rx="2" fill="#4a5a6a"/>'
+         f'<path d="M28,52 L78,10 M28,78 L78,120" stroke="#5b6b7b" stroke-width="3" fill="none"/>'
+         f'<path d="M28,52 L78,10 L78,120 L28,78 Z" fill="{tint}" opacity="0.55"/>'
+         f'<rect x="76" y="6" width="7" height="118" rx="2" fill="{dark}"/>')
+    # The frames of the moving air, a quarter period apart: a column of
+    # particles every 9 pixels, each moved along the wave; where they crowd
+    # together is a compression, where they spread a rarefaction. The cone's
+    # front moves with the first column.
+    # "still" is the air at rest, with the cone in the middle of its travel.
+    wavelength = 80.0
+    for n, name, amp in ((0, "sound1", 6.0), (1, "sound2", 6.0), (2, "sound3", 6.0),
+                         (3, "sound4", 6.0), (0, "still", 0.0)):
+        phase = n * math.pi / 2
+        body = ""
+        cone = 4 + amp * math.sin(-phase)
+        body += (f'<path d="M{cone:.1f},12 Q{cone + 9:.1f},65 {cone:.1f},118" fill="none" '
+                 f'stroke="{CORAL}" stroke-width="4" stroke-linecap="round"/>')
+        for i in range(25):
+            x0 = 22 + 11 * i
+            x = x0 + amp * math.sin(2 * math.pi * x0 / wavelength - phase)
+            for j in range(7):
+                y = 17 + 16 * j + (8 if i % 2 else 0)
+                if y < 122:
+                    body += f'<circle cx="{x:.1f}" cy="{y:.1f}" r="2.8" fill="{accent}" stroke="{dark}" stroke-width="0.8"/>'
+        save(f"{SOUND}/{name}.svg", 300, 130, body)
+    # The oscilloscope's screen, drawn opaquely: a bezel, a grid and a trace.
+    def scope(name, amplitude, cycles):
+        body = ('<rect x="0" y="0" width="220" height="140" fill="#3b4252"/>'
+                '<rect x="1" y="1" width="218" height="138" fill="none" stroke="#222831" stroke-width="2"/>'
+                '<rect x="10" y="10" width="200" height="110" rx="4" fill="#0f2a20"/>')
+        for gx in range(30, 210, 20):
+            body += f'<rect x="{gx}" y="10" width="1" height="110" fill="#1f4d3a"/>'
+        for gy in range(25, 120, 15):
+            body += f'<rect x="10" y="{gy}" width="200" height="1" fill="#1f4d3a"/>'
+        body += '<rect x="10" y="64.5" width="200" height="1" fill="#2e6b52"/>'
+        pts = " ".join(
+            f"{x:.1f},{65 - amplitude * math.sin(2 * math.pi * cycles * (x - 14) / 192):.1f}"
+            for x in [14 + k * 0.5 for k in range(385)])
+        body += f'<polyline points="{pts}" fill="none" stroke="{SCOPE_TRACE}" stroke-width="2.2"/>'
+        body += text(110, 133, "OSCILLOSCOPE", 8, "#c9d1dc", weight="normal", style=' letter-spacing="2"')
+        for kx in (168, 190):
+            body += f'<circle cx="{kx}" cy="129" r="4" fill="#c9d1dc" stroke="#222831"/>'
+        save(f"{SOUND}/{name}.svg", 220, 140, body)
+    scope("scopeq", 14, 3)
+    scope("scopel", 42, 3)
+    scope("scopeh", 42, 6)
+    # Icons beside the screen: the loudspeaker with one small or three big
+    # sound arcs, and two notes going up for a high pitch.
+    horn = (f'<rect x="4" y="22" width="12" height="18" rx="2" fill="{NAVY}"/>'
+            f'<polygon points="16,22 30,10 30,52 16,40" fill="{NAVY}"/>')
+    save(f"{SOUND}/vol1.svg", 70, 62, horn +
+         f'<path d="M37,24 Q42,31 37,38" fill="none" stroke="{accent}" stroke-width="3" stroke-linecap="round"/>')
+    save(f"{SOUND}/vol3.svg", 70, 62, horn + "".join(
+        f'<path d="M{36 + 9 * k},{22 - 6 * k} Q{44 + 12 * k},31 {36 + 9 * k},{40 + 6 * k}" fill="none" '
+        f'stroke="{accent}" stroke-width="3.5" stroke-linecap="round"/>' for k in range(3)))
+    note = lambda x, y: (f'<ellipse cx="{x}" cy="{y}" rx="6" ry="4.5" fill="{NAVY}" transform="rotate(-20 {x} {y})"/>'
+                         f'<rect x="{x + 4.5}" y="{y - 26}" width="2.5" height="26" fill="{NAVY}"/>'
+                         f'<path d="M{x + 7},{y - 26} q8,4 7,13" fill="none" stroke="{NAVY}" stroke-width="2.5"/>')
+    save(f"{SOUND}/notehi.svg", 70, 62, note(14, 50) + note(40, 32) +
+         f'<path d="M56,40 V12" stroke="{CORAL}" stroke-width="3"/>'
+         f'<polygon points="50,16 56,5 62,16" fill="{CORAL}"/>')
+    # The ear, in section, for a labelled diagram: leader lines end at the
+    # right edge at y 24, 62, 100 and 134 (outer ear, ear canal, eardrum,
+    # cochlea); the script writes the labels beside them.
+    skin, inner = "#f1c8a5", "#e3a985"
+    body = (
+        f'<path d="M40,8 C8,10 2,50 18,72 C26,84 20,100 30,116 C38,130 56,128 58,112 '
+        f'C60,100 54,94 56,84 L58,66 C60,40 66,10 40,8 Z" fill="{skin}" stroke="#a0623a" stroke-width="2"/>'
+        f'<path d="M36,30 C22,34 22,58 34,66" fill="none" stroke="{inner}" stroke-width="4" stroke-linecap="round"/>'
+        f'<rect x="54" y="56" width="44" height="14" fill="{inner}" stroke="#a0623a" stroke-width="2"/>'
+        f'<path d="M98,50 Q102,63 98,76" fill="none" stroke="{NAVY}" stroke-width="3"/>'
+        f'<path d="M102,62 L112,58 L118,66" fill="none" stroke="#8a6a3a" stroke-width="3" stroke-linecap="round"/>'
+    )
+    spiral = []
+    for k in range(60):
+        a = k * 0.26
+        r = 16 - k * 0.22
+        spiral.append(f"{136 + r * math.cos(a):.1f},{92 + r * math.sin(a):.1f}")
+    body += f'<polyline points="{" ".join(spiral)}" fill="none" stroke="{CORAL}" stroke-width="4" stroke-linecap="round"/>'
+    body += f'<path d="M118,66 Q126,72 124,80" fill="none" stroke="{CORAL}" stroke-width="3"/>'
+    for sx in (-26, -18, -10):
+        body += f'<path d="M{sx + 30},{30 + sx / 2} q6,6 0,12" fill="none" stroke="{accent}" stroke-width="2"/>'
+    # Leader lines: outer ear to y 16, ear canal to y 46, cochlea to y 92,
+    # eardrum (down, then right) to y 126.
+    for d, (x1, y1) in (("M40,16 H190", (40, 16)), ("M74,58 L84,46 H190", (74, 58)),
+                        ("M152,92 H190", (152, 92)), ("M99,76 V126 H190", (99, 76))):
+        body += (f'<path d="{d}" fill="none" stroke="{INK}" stroke-width="1"/>'
+                 f'<circle cx="{x1}" cy="{y1}" r="2" fill="{INK}"/>')
+    save(f"{SOUND}/ear.svg", 190, 140, body)
+    # The cards the jumps go through, and the badge that replaces their tick.
+    save(f"{SOUND}/echo.svg", 120, 80, card(
+        f'<rect x="92" y="14" width="20" height="56" fill="#a88b6a" stroke="#6f5a44" stroke-width="1.5"/>'
+        f'<path d="M92,14 l6,10 l-6,10 l5,12 l-5,10 l4,14" fill="none" stroke="#6f5a44" stroke-width="1.5"/>'
+        f'<circle cx="20" cy="30" r="6" fill="{INK}"/>'
+        f'<path d="M20,36 V56 M20,56 L13,68 M20,56 L27,68 M20,42 L30,38" stroke="{INK}" stroke-width="3" '
+        f'stroke-linecap="round" fill="none"/>'
+        + "".join(f'<path d="M{38 + 14 * k},24 q6,10 0,20" fill="none" stroke="{accent}" stroke-width="2.5" '
+                  f'stroke-linecap="round"/>' for k in range(3))
+        + "".join(f'<path d="M{84 - 14 * k},44 q-6,10 0,20" fill="none" stroke="{CORAL}" stroke-width="2.5" '
+                  f'stroke-linecap="round"/>' for k in range(3))))
+    save(f"{SOUND}/ultra.svg", 120, 80, card(
+        f'<path d="M14,40 C20,28 30,30 34,36 C36,30 40,30 42,36 C46,30 56,28 62,40 C54,38 48,44 44,50 '
+        f'C40,46 36,46 32,50 C28,44 22,38 14,40 Z" fill="{INK}"/>'
+        f'<path d="M36,34 l1.5,-5 l1.5,5 M40,34 l1.5,-5 l1.5,5" stroke="{INK}" stroke-width="1.5" fill="none"/>'
+        + "".join(f'<path d="M{68 + 10 * k},{30 - 4 * k} q8,{10 + 4 * k} 0,{20 + 8 * k}" fill="none" '
+                  f'stroke="{accent}" stroke-width="2" stroke-linecap="round"/>' for k in range(4))
+        + f'<circle cx="110" cy="40" r="4" fill="{CORAL}"/>'))
+    save(f"{SOUND}/seen.svg", 24, 24,
+         f'<circle cx="12" cy="12" r="11.5" fill="{TICK}"/>'
+         '<circle cx="12" cy="12" r="9.5" fill="none" stroke="#ffffff" stroke-width="1.2"/>'
+         '<polyline points="7,12.5 10.5,16 17,8.5" fill="none" stroke="#ffffff" stroke-width="2.6" '
+         'stroke-linecap="round" stroke-linejoin="round"/>')
+
+
+# ---- The drag pointer ------------------------------------------------------
+
+
+def drag_cursor():
+    """pictures\\dragicon\\grab.cur: a 32 x 32 pointer (a hand closed on
+    what it carries) written as a cursor file, hot spot in the middle."""
+    size = 32
+
+    def inside(x, y):
+        # Returns the colour at (x, y), or None outside the shape.
+        palm = (x - 16) ** 2 / 81 + (y - 18) ** 2 / 64 <= 1
+        fingers = any((x - fx) ** 2 + (y - 9) ** 2 <= 12.5 for fx in (10, 14, 18, 22))
+        thumb = (x - 6.5) ** 2 + (y - 17) ** 2 <= 9
+        if palm or fingers or thumb:
+            edge = not ((x - 16) ** 2 / 56 + (y - 18) ** 2 / 42 <= 1
+                        or any((x - fx) ** 2 + (y - 9) ** 2 <= 5 for fx in (10, 14, 18, 22))
+                        or (x - 6.5) ** 2 + (y - 17) ** 2 <= 3.5)
+            return (0x1d, 0x35, 0x57) if edge else (0xf4, 0xc9, 0x5d)
+        return None
+
+    pixels = []  # bottom-up rows of BGRA
+    for row in range(size - 1, -1, -1):
+        line = b""
+        for col in range(size):
+            samples = [inside(col + (sx + 0.5) / 4, row + (sy + 0.5) / 4) for sx in range(4) for sy in range(4)]
+            hits = [s for s in samples if s]
+            if not hits:
+                line += bytes((0, 0, 0, 0))
+                continue
+            r = sum(h[0] for h in hits) // len(hits)
+            g = sum(h[1] for h in hits) // len(hits)
+            b = sum(h[2] for h in hits) // len(hits)
+            line += bytes((b, g, r, 255 * len(hits) // len(samples)))
+        pixels.append(line)
+    import struct
+    xor = b"".join(pixels)
+    and_mask = bytes(size * 4)  # all opaque: the alpha channel decides
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
+    image = header + xor + and_mask
+    data = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 16, 16, len(image), 22) + image
+    rel = "pictures/dragicon/grab.cur"
+    path = os.path.join(ROOT, rel)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+    written.append(rel)
+
+
 def main():
     bar_pictures()
     small_pictures()
@@ -663,7 +849,7 @@ def main():
              f'<rect x="1" y="1" width="166" height="116" rx="10" fill="#ffffff" stroke="{accent}" stroke-width="2"/>'
              '<g transform="translate(4,4)">' + illustration(area, 160, 110) + '</g>')
         folders = ["exam"] if area in ("quiz", "exam") else ["topic1", "exam"]
-        if area in ("electric", "energy", "radio"):
+        if area in ("electric", "waves", "energy", "radio"):
             folders.append("topic2")
         for folder in folders:
             lesson_backdrop(area, folder, True)
@@ -673,6 +859,8 @@ def main():
     gadgets("database/forces/topic1/pictures")
     gadgets("database/exam/exam/pictures")
     popup_panel()
+    sound_pictures()
+    drag_cursor()
     print(f"{len(written)} pictures written under {os.path.normpath(ROOT)}")
 
 
