@@ -16,23 +16,10 @@
 namespace vintara {
 namespace {
 
+using test::nameOf;
+
 using test::TempDir;
 
-// A test name made of the letters and digits of a description.
-std::string nameOf(std::string_view text) {
-  std::string name;
-  bool gap = false;
-  for (char c : text) {
-    if (std::isalnum((unsigned char)c)) {
-      if (gap && !name.empty()) name += '_';
-      name += c;
-      gap = false;
-    } else {
-      gap = true;
-    }
-  }
-  return name;
-}
 
 // The fake device, with a log of what the player asked of it and what it
 // reported.

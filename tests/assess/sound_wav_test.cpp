@@ -2,6 +2,8 @@
 // files the course's sound generator writes.
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 #include <cctype>
 
 #include "assess/wav_info.h"
@@ -10,21 +12,8 @@
 namespace vintara {
 namespace {
 
-// A test name made of the letters and digits of a description.
-std::string nameOf(std::string_view text) {
-  std::string name;
-  bool gap = false;
-  for (char c : text) {
-    if (std::isalnum((unsigned char)c)) {
-      if (gap && !name.empty()) name += '_';
-      name += c;
-      gap = false;
-    } else {
-      gap = true;
-    }
-  }
-  return name;
-}
+using test::nameOf;
+
 
 std::string le32(uint32_t v) {
   return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};

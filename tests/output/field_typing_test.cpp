@@ -2,6 +2,8 @@
 // formula fields, Backspace, and when keys are ignored.
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 #include <cctype>
 
 #include "engine/player.h"
@@ -11,26 +13,13 @@
 namespace vintara {
 namespace {
 
+using test::nameOf;
+
 // Superscript exponent digits as the fields keep them (digit + 86).
 std::string sup(std::string_view digits) {
   std::string s;
   for (char d : digits) s += char(d + 86);
   return s;
-}
-// A test name made of the letters and digits of a description.
-std::string nameOf(std::string_view text) {
-  std::string name;
-  bool gap = false;
-  for (char c : text) {
-    if (std::isalnum((unsigned char)c)) {
-      if (gap && !name.empty()) name += '_';
-      name += c;
-      gap = false;
-    } else {
-      gap = true;
-    }
-  }
-  return name;
 }
 
 const std::string kTimesTen = "\xD7\x31\x30";  // "×10"

@@ -13,10 +13,6 @@ namespace vintara {
 namespace {
 
 TEST(FeedbackWindow, ShowsTheVerdictAndMovesOnOnlyWhenThePupilDismissesIt) {
-  int argc = 1;
-  char name[] = "vintara";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
   QtPlatform platform;
   QMainWindow main;
   main.setCentralWidget(new QWidget);

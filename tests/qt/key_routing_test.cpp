@@ -19,10 +19,6 @@ std::string power(const std::string& mantissa, const std::string& exponent) {
 }
 
 struct KeyRouting : ::testing::Test {
-  int argc = 1;
-  char name[8] = "vintara";
-  char* argv[2] = {name, nullptr};
-  QApplication app{argc, argv};
   QtPlatform platform;
   Player player{platform};
   MainWindow window{platform, player};

@@ -11,8 +11,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "shell/qt/main_window.h"
-#include "shell/startup.h"
+#include "demo_window.h"
 
 namespace vintara {
 namespace {
@@ -23,26 +22,16 @@ void send(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt:
 }
 
 TEST(MainWindowPointer, ClicksAndDropsReachTheEngineInWorkAreaPixels) {
-  int argc = 1;
-  char name[] = "vintara";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-  QtPlatform platform;
-  platform.contentOption = VINTARA_BINARY_DIR;  // the compiled demo course
-  platform.commandLineText = "\"vintara\"";
-  Player player(platform);
-  MainWindow window(platform, player);
-  ASSERT_NO_THROW(Form_Load(player));
-  window.show();
-  QElapsedTimer waited;
-  waited.start();
-  while (player.shell.inputBlocked && waited.elapsed() < 5000) app.processEvents(QEventLoop::AllEvents, 20);
-  ASSERT_EQ(player.shell.inputBlocked, 0);
+  test::DemoWindow demo;
+  demo.start();
+  Player& player = demo.player;
+  MainWindow& window = demo.window;
+  demo.waitForHandOver();
 
   // Twice the work area's size: the view scales it by 2.
   WorkAreaView* view = window.workArea();
   view->resize(2 * kWorkAreaWidth + 40, 2 * kWorkAreaHeight + 20);
-  app.processEvents();
+  QCoreApplication::processEvents();
   const QRect placement = view->placement();
   ASSERT_EQ(placement.width(), 2 * kWorkAreaWidth);
   auto at = [&](int x, int y) { return QPointF(placement.x() + 2 * x + 1, placement.y() + 2 * y + 1); };
@@ -63,7 +52,7 @@ TEST(MainWindowPointer, ClicksAndDropsReachTheEngineInWorkAreaPixels) {
 
   // The window shows the whole new screen (its backdrop and pictures too,
   // which ask for no refresh of their own), not just the text.
-  app.processEvents();
+  QCoreApplication::processEvents();
   const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
   const QPoint origin = view->mapTo(&window, placement.topLeft());
   // The view is larger than the window: only its top-left part shows.

@@ -5,24 +5,16 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "shell/qt/main_window.h"
-#include "shell/startup.h"
+#include "demo_window.h"
 
 namespace vintara {
 namespace {
 
 TEST(MainWindow, OpensOnTheDemoCourseAndCloses) {
-  int argc = 1;
-  char name[] = "vintara";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-  QtPlatform platform;
-  platform.contentOption = VINTARA_BINARY_DIR;  // the compiled demo course
-  platform.commandLineText = "\"vintara\"";
-  Player player(platform);
-  MainWindow window(platform, player);
-  ASSERT_NO_THROW(Form_Load(player));
-  window.show();
+  test::DemoWindow demo;
+  demo.start();
+  Player& player = demo.player;
+  MainWindow& window = demo.window;
   EXPECT_EQ(player.engine.currentScreen, 1);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Qelt Vintara"));
   EXPECT_EQ(player.workArea.drawing.width(), 640);
@@ -35,8 +27,8 @@ TEST(MainWindow, OpensOnTheDemoCourseAndCloses) {
 
   // The hand-over timer fires once the loop runs; then close the window.
   QTimer::singleShot(50, &window, &QWidget::close);
-  QTimer::singleShot(100, &app, &QApplication::quit);
-  app.exec();
+  QTimer::singleShot(100, qApp, &QApplication::quit);
+  QApplication::exec();
   EXPECT_EQ(player.shell.inputBlocked, 0);
   EXPECT_FALSE(window.isVisible());
 }

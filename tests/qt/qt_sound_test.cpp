@@ -14,10 +14,6 @@ namespace vintara {
 namespace {
 
 struct SilentSound : ::testing::Test {
-  int argc = 1;
-  char name[8] = "test";
-  char* argv[2] = {name, nullptr};
-  QCoreApplication app{argc, argv};
   test::TempDir dir;
   QtSound sound{true};
   int reports = 0;

@@ -25,10 +25,6 @@ int lowestInk(QtGraphics& g, std::string_view text, const FontSpec& font) {
 }
 
 TEST(TextGraphics, SuperscriptCodesAreSmallRaisedDigits) {
-  int argc = 1;
-  char name[] = "test";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
   QtGraphics g;
   const FontSpec font{"arial", 12};
   const std::string two = "\x88", minus = "\xBB";  // superscript 2 and minus
@@ -56,10 +52,6 @@ class PaintCounter : public QObject {
 };
 
 TEST(TextDisplay, TheWindowShowsTextTheMomentItIsDrawn) {
-  int argc = 1;
-  char name[] = "vintara";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
   QtPlatform platform;
   platform.contentOption = VINTARA_BINARY_DIR;
   platform.commandLineText = "\"vintara\"";
@@ -67,7 +59,7 @@ TEST(TextDisplay, TheWindowShowsTextTheMomentItIsDrawn) {
   MainWindow window(platform, player);
   Form_Load(player);
   window.show();
-  for (int i = 0; i < 20; ++i) app.processEvents();
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
 
   PaintCounter counter;
   window.workArea()->installEventFilter(&counter);

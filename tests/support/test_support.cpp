@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -54,6 +55,21 @@ PlayerFixture::PlayerFixture(const std::string& root) {
   player = std::make_unique<Player>(platform);
   player->content.paths.setRoot(root);
   player->content.loadTree();
+}
+
+std::string nameOf(std::string_view text) {
+  std::string name;
+  bool gap = false;
+  for (char c : text) {
+    if (std::isalnum((unsigned char)c)) {
+      if (gap && !name.empty()) name += '_';
+      name += c;
+      gap = false;
+    } else {
+      gap = true;
+    }
+  }
+  return name;
 }
 
 std::string crlf(const std::string& text) {

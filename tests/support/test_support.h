@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/player.h"
@@ -57,6 +58,9 @@ struct PlayerFixture {
 
 // Runs a script text as a screen of its own (from its first line).
 void runScriptText(Player& p, const std::string& scriptWithLf);
+
+// A test case name made of the letters and digits of a description.
+std::string nameOf(std::string_view text);
 
 // Script text with CR LF line ends from lines written with LF.
 std::string crlf(const std::string& text);
