@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   qt6-image-formats-plugins libgl-dev
   fonts-liberation2 xvfb xauth espeak-ng
 )
