@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/script_errors.h"
+
 namespace vintara {
 
 struct Surface;
@@ -43,6 +45,9 @@ struct RunState {
   bool endRunRequested = false;  // a command ended the current run
   bool abortAll = false;         // the runaway bound ended every run
   long linesThisRun = 0;         // lines read since the outermost run began
+  // The runaway bound in force. Only the fuzz targets lower it, so that
+  // each of their inputs ends quickly.
+  long runawayLineLimit = kRunawayLineLimit;
   // Script errors already reported, as "script:line:message".
   std::vector<std::string> reportedErrors;
 };

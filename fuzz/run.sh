@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets in build-fuzz/ (clang with AddressSanitizer
+# and UndefinedBehaviorSanitizer) and runs each of them for SECONDS
+# (default 20) on seed corpora made from the demo course. Fails when a
+# target crashes, leaks, breaks one of its checks or hangs on an input;
+# the input is kept as fuzz/out/<target>-crash-... (or -leak-, -timeout-).
+#
+#   fuzz/run.sh [SECONDS] [TARGET...]     targets: course_map script_file ...
+#   FUZZ_JOBS=2 fuzz/run.sh 600           two targets at a time
+#
+# Inputs that found new code are kept between runs in fuzz/corpus-<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+secs=${1:-20}
+[ $# -gt 0 ] && shift
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for f in fuzz/*_fuzz.cpp; do
+    t=$(basename "$f" _fuzz.cpp)
+    targets+=("$t")
+  done
+fi
+jobs=${FUZZ_JOBS:-1}
+
+# The seeds come from the demo course that the normal build compiles.
+course=build/tolvenia
+if [ ! -f "$course/database/treeView.map" ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build --target course
+fi
+
+if [ ! -f build-fuzz/CMakeCache.txt ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVINTARA_FUZZ=ON >/dev/null
+fi
+cmake --build build-fuzz -j 2 --target $(printf 'fuzz_%s ' "${targets[@]}")
+
+out=fuzz/out
+seeds=$out/seeds
+rm -rf "$seeds"
+mkdir -p "$out"
+
+# Seed corpora, one folder per target.
+seed() {  # seed TARGET NAME < bytes
+  mkdir -p "$seeds/$1"
+  cat >"$seeds/$1/$2"
+}
+scripts=$(cd "$course" && find . -type f \( -iname '*.mnu' -o -iname '*.scn' -o -path '*/help/*.txt' \) | sort)
+seed course_map treeView.map <"$course/database/treeView.map"
+seed search_index search.inf <"$course/search.inf"
+for s in $scripts; do
+  name=$(echo "${s#./}" | tr '/' '_')
+  seed script_file "$name" <"$course/$s"
+  tail -c +3 "$course/$s" | seed interpreter "$name"  # the text without its length word
+done
+
+# The interpreter's dictionary: every command word of the lesson language.
+dict=$out/interpreter.dict
+{
+  echo '"\x0D\x0A"'
+  echo '"@"'
+  echo '","'
+  sed -n 's/^COMMAND("\([^"]*\)".*/"@\1 "/p' src/engine/command_list.h | sort -u
+} >"$dict"
+
+export UBSAN_OPTIONS="print_stacktrace=1"
+
+run_target() {
+  local t=$1 extra=()
+  [ "$t" = interpreter ] && extra=(-dict="$dict")
+  mkdir -p "fuzz/corpus-$t" "$seeds/$t"
+  if build-fuzz/fuzz_"$t" -max_total_time="$secs" -timeout=25 -rss_limit_mb=3072 \
+      -print_final_stats=1 -artifact_prefix="$out/$t-" "${extra[@]}" \
+      "fuzz/corpus-$t" "$seeds/$t" >"$out/$t.log" 2>&1; then
+    echo ok >"$out/$t.status"
+  else
+    echo failed >"$out/$t.status"
+  fi
+}
+
+running=0
+for t in "${targets[@]}"; do
+  [ -x "build-fuzz/fuzz_$t" ] || { echo "no fuzz target $t" >&2; exit 2; }
+  rm -f "$out/$t.status"
+  echo "fuzzing $t for ${secs}s"
+  run_target "$t" &
+  running=$((running + 1))
+  if [ "$running" -ge "$jobs" ]; then
+    wait -n || true
+    running=$((running - 1))
+  fi
+done
+wait
+
+status=0
+printf '%-14s %8s %12s %10s\n' target result runs exec/s
+for t in "${targets[@]}"; do
+  log=$out/$t.log
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+  result=$(cat "$out/$t.status" 2>/dev/null || echo failed)
+  printf '%-14s %8s %12s %10s\n' "$t" "$result" "${runs:--}" "${rate:--}"
+  if [ "$result" != ok ]; then
+    status=1
+    echo "---- $t: $log" >&2
+    grep -E -A40 'ERROR|WARNING: (Leak|Memory)|check failed|deadly signal|Test unit written|runtime error' "$log" | head -80 >&2 || tail -40 "$log" >&2
+  fi
+done
+exit $status
