@@ -1,6 +1,6 @@
 // The interpreter over arbitrary script text: a player on the fake
 // platform starts on a small compiled course, runs the input as a content
-// screen and lets its timers run for a while. Message boxes get the fake
+// screen, lets its timers run for a while, and presses Forward. Message boxes get the fake
 // platform's default answers; a Cancel that ends the program ends the input.
 //
 // The runaway bound is lowered for fuzzing (RunState::runawayLineLimit) so
@@ -110,6 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     p.engine.currentScreen = 4;  // "Parts of a wave": its menu runs first
     p.nav.useTemplate = true;
     runProgram(p, script);
+    platform.advance(kTimerMs);
+    // The pupil presses Forward: a script that stopped for the pupil goes on.
+    executeGoForward(p, -1, true);
     platform.advance(kTimerMs);
   } catch (const ProgramExit&) {
     // "End the program" paths end the input.

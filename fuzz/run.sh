@@ -55,6 +55,22 @@ for s in $scripts; do
   tail -c +3 "$course/$s" | seed interpreter "$name"  # the text without its length word
 done
 
+# Wave files: the demo course has none yet, so a few headers are made here.
+le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+wav() {  # wav NAME BYTE-RATE CLAIMED-DATA-SIZE DATA-SIZE [CHUNK-BEFORE-FMT]
+  {
+    printf 'RIFF%bWAVE' "$(le32 $((36 + $4)))"
+    if [ -n "${5:-}" ]; then printf '%s\x03\x00\x00\x00abc\x00' "$5"; fi
+    printf 'fmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00%b\x02\x00\x10\x00' "$(le32 "$2")"
+    printf 'data%b' "$(le32 "$3")"
+    head -c "$4" /dev/zero
+  } | seed wav_info "$1"
+}
+wav mono.wav 44100 2000 2000
+wav stereo.wav 176400 4000 4000
+wav chunk.wav 8000 100 100 LIST
+wav short.wav 22050 400000 64  # the data chunk claims more than the file holds
+
 # The interpreter's dictionary: every command word of the lesson language.
 dict=$out/interpreter.dict
 {
