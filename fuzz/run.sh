@@ -72,19 +72,23 @@ wav chunk.wav 8000 100 100 LIST
 wav short.wav 22050 400000 64  # the data chunk claims more than the file holds
 
 # The interpreter's dictionary: every command word of the lesson language.
-dict=$out/interpreter.dict
 {
   echo '"\x0D\x0A"'
   echo '"@"'
   echo '","'
   sed -n 's/^COMMAND("\([^"]*\)".*/"@\1 "/p' src/engine/command_list.h | sort -u
-} >"$dict"
+} >"$out/interpreter.dict"
+
+# The map's record texts: levels, kinds and numbers written in decimal.
+printf '%s\n' '"@"' '"@1@"' '"@2@"' '"@3@"' '"@4@"' '"0@1@"' '"50@1@"' '"49@"' '"51@"' \
+  '"-1"' '"32767"' '"-32768"' '"&H"' '"&O"' '"1e5"' >"$out/course_map.dict"
+printf '%s\n' '"@"' '"@@"' >"$out/search_index.dict"
 
 export UBSAN_OPTIONS="print_stacktrace=1"
 
 run_target() {
   local t=$1 extra=()
-  [ "$t" = interpreter ] && extra=(-dict="$dict")
+  if [ -f "$out/$t.dict" ]; then extra=(-dict="$out/$t.dict"); fi
   mkdir -p "fuzz/corpus-$t" "$seeds/$t"
   if build-fuzz/fuzz_"$t" -max_total_time="$secs" -timeout=25 -rss_limit_mb=3072 \
       -print_final_stats=1 -artifact_prefix="$out/$t-" "${extra[@]}" \
