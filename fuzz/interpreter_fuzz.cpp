@@ -1,7 +1,8 @@
 // The interpreter over arbitrary script text: a player on the fake
 // platform starts on a small compiled course, runs the input as a content
-// screen, lets its timers run for a while, and presses Forward. Message boxes get the fake
-// platform's default answers; a Cancel that ends the program ends the input.
+// screen, lets its timers run for a while and presses Forward. Message
+// boxes get the fake platform's default answers; a Cancel that ends the
+// program ends the input.
 //
 // The runaway bound is lowered for fuzzing (RunState::runawayLineLimit) so
 // that every input ends quickly; the program's own bound is unchanged.
@@ -11,7 +12,6 @@
 #include <string>
 
 #include "authoring/course_compiler.h"
-#include "content/content_paths.h"
 #include "engine/navigation.h"
 #include "engine/player.h"
 #include "fuzz_check.h"
