@@ -90,7 +90,7 @@ run_target() {
   local t=$1 extra=()
   if [ -f "$out/$t.dict" ]; then extra=(-dict="$out/$t.dict"); fi
   mkdir -p "fuzz/corpus-$t" "$seeds/$t"
-  if build-fuzz/fuzz_"$t" -max_total_time="$secs" -timeout=25 -rss_limit_mb=3072 \
+  if build-fuzz/fuzz_"$t" -max_total_time="$secs" -max_len=4096 -timeout=25 -rss_limit_mb=3072 \
       -print_final_stats=1 -artifact_prefix="$out/$t-" "${extra[@]}" \
       "fuzz/corpus-$t" "$seeds/$t" >"$out/$t.log" 2>&1; then
     echo ok >"$out/$t.status"
