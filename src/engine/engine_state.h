@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/script_errors.h"
+
 namespace vintara {
 
 class Player;
@@ -45,6 +47,9 @@ struct RunState {
   bool endRunRequested = false;  // a command ended the current run
   bool abortAll = false;         // the runaway bound ended every run
   long linesThisRun = 0;         // lines read since the outermost run began
+  // The runaway bound in force. Only the fuzz targets lower it, so that
+  // each of their inputs ends quickly.
+  long runawayLineLimit = kRunawayLineLimit;
   // Script errors already reported, as "script:line:message".
   std::vector<std::string> reportedErrors;
   // Draws a text line of the script; nullptr: the renderer (printText).

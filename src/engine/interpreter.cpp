@@ -76,8 +76,8 @@ void judgePending(Player& p) {
 }
 
 bool runawayStop(Player& p) {
-  if (++p.run.linesThisRun <= kRunawayLineLimit) return false;
-  scriptError(p, "the script ran " + std::to_string(kRunawayLineLimit) +
+  if (++p.run.linesThisRun <= p.run.runawayLineLimit) return false;
+  scriptError(p, "the script ran " + std::to_string(p.run.runawayLineLimit) +
                      " lines without stopping for the pupil and was ended");
   p.run.abortAll = true;
   return true;

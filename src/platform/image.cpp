@@ -43,6 +43,8 @@ void Image::fill(Rgb c) { std::fill(data_.begin(), data_.end(), 0xFF000000u | c)
 
 void Image::fillRect(Rect r, Rgb c) {
   r = r.intersected({0, 0, w_, h_});
+  // An empty intersection may start past the last column or row.
+  if (r.empty()) return;
   for (int y = r.y; y < r.bottom(); ++y)
     std::fill_n(&data_[size_t(y) * w_ + r.x], r.w, 0xFF000000u | c);
 }
