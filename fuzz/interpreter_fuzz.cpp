@@ -38,7 +38,7 @@ const char* const kOutline =
     "    help Circuits | script=help.txt | id=1\n";
 
 const char* const kScripts[][2] = {
-    {"main.txt", "@backdrop *back.bmp\nMain menu\n"},
+    {"main.txt", "@backdrop back.bmp\nMain menu\n"},
     {"area.txt", "Area menu\n"},
     {"topic.txt", "@picture pic.bmp\nTopic menu text\n"},
     {"screen.txt", "A screen\n"},
@@ -47,7 +47,7 @@ const char* const kScripts[][2] = {
 
 // Picture files are not decoded by the fake platform: any that exists
 // loads as a small picture with a key-colour corner.
-const char* const kPictures[] = {"pictures/qeltpop.bmp", "pictures/back.bmp",
+const char* const kPictures[] = {"pictures/qeltpop.bmp", "database/pictures/back.bmp",
                                  "database/waves/topic1/pictures/pic.bmp"};
 
 // The course lives in a temporary folder for the whole run.
@@ -104,9 +104,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform.imageLoader = loadPicture;
   Player p(platform);
   p.run.runawayLineLimit = kFuzzLineLimit;
+  // The start-up must succeed on the small course: an exit here would mean
+  // that no input ever reaches the interpreter.
   try {
     Form_Load(p);
-    FUZZ_CHECK(p.content.tree.count() == 9);
+  } catch (const ProgramExit&) {
+    FUZZ_CHECK(!"the start-up of the fuzzing course ended the program");
+  }
+  FUZZ_CHECK(p.content.tree.count() == 9);
+  try {
     p.engine.currentScreen = 4;  // "Parts of a wave": its menu runs first
     p.nav.useTemplate = true;
     runProgram(p, script);

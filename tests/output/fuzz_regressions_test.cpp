@@ -50,13 +50,13 @@ class InterpreterInput : public ::testing::Test {
       "      screen Check your waves | script=screen.txt | id=14\n"
       "  menu Help | script=area.txt\n"
       "    help Circuits | script=help.txt | id=1\n",
-      {{"main.txt", "@backdrop *back.bmp\nMain menu\n"},
+      {{"main.txt", "@backdrop back.bmp\nMain menu\n"},
        {"area.txt", "Area menu\n"},
        {"topic.txt", "@picture pic.bmp\nTopic menu text\n"},
        {"screen.txt", "A screen\n"},
        {"help.txt", "Help text\n"}},
       {{"pictures/qeltpop.bmp", "BM"},
-       {"pictures/back.bmp", "BM"},
+       {"database/pictures/back.bmp", "BM"},
        {"database/waves/topic1/pictures/pic.bmp", "BM"}}}};
 
   void run(const std::string& script) {
