@@ -45,7 +45,7 @@ void render(std::vector<double>& out, const Voice& v, int rate) {
     const double glide = v.to > 0 ? v.from * std::pow(v.to / v.from, t / v.duration) : v.from;
     const double freq = glide + v.vibratoDepth * std::sin(2 * kPi * v.vibratoHz * t);
     phase += 2 * kPi * freq / rate;
-    double s;
+    double s = 0;
     switch (v.wave) {
       case Wave::Sine:
         s = std::sin(phase);

@@ -1,6 +1,8 @@
 #include "assess/wav_info.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace vintara {
 
@@ -24,7 +26,8 @@ std::optional<int> wavDurationMs(std::string_view d) {
       if (byteRate == 0) return std::nullopt;
       const uint64_t avail = d.size() - body;
       const uint64_t bytes = size < avail ? size : avail;
-      return int(bytes * 1000 / byteRate);
+      const uint64_t ms = bytes * 1000 / byteRate;  // a tiny byte rate can pass int
+      return int(std::min<uint64_t>(ms, std::numeric_limits<int>::max()));
     }
     pos = body + size_t(size) + (size & 1);
     if (pos < body) break;  // overflow guard

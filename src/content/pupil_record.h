@@ -9,6 +9,8 @@ namespace vintara {
 struct PupilSettings {
   int quizTime = 0;
   bool styleBackdrop = true;
+
+  bool operator==(const PupilSettings&) const = default;
 };
 
 struct PupilRecord {

@@ -462,7 +462,11 @@ void newLine(Player& p) {
   const TextState& t = p.text;
   const int advance = int(std::lround(s.font.points)) + 4 + t.lineGapToggle + t.textGap;
   s.x = t.lineStartX;
-  s.y += t.printingPage ? advance * 15 : advance;
+  // Endless ";" lines with a large text gap would otherwise run the pen
+  // past the range of int; far below or above the page is all the same.
+  constexpr int kFarOff = 1 << 24;
+  const long long y = (long long)s.y + (t.printingPage ? advance * 15LL : advance);
+  s.y = int(std::clamp<long long>(y, -kFarOff, kFarOff));
 }
 
 std::string applyColourCode(Player& p, std::string_view text) {

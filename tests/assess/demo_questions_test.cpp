@@ -54,7 +54,9 @@ TEST(DemoCourse, QuestionScreensStopForTheAnswer) {
     EXPECT_TRUE(p.question.inQuestion);
     EXPECT_LT(p.engine.scriptPos, p.engine.scriptEnd);  // waiting for the pupil
     // Typed fields set their type as the renderer draws them.
-    if (s.type != kTypedFields) EXPECT_EQ(p.question.questionType, s.type);
+    if (s.type != kTypedFields) {
+      EXPECT_EQ(p.question.questionType, s.type);
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include "support/test_support.h"
 
 #include <cctype>
+#include <limits>
 
 #include "assess/wav_info.h"
 #include "authoring/sound_synth.h"
@@ -51,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         DurationCase{"an odd-sized chunk before fmt is padded",
                      wave(8000, 800, 800, "LIST" + le32(3) + "abc" + std::string(1, '\0')), 100},
         DurationCase{"no byte rate", wave(0, 100, 100), std::nullopt},
+        DurationCase{"a byte rate of one on a long file stops at the largest int",
+                     wave(1, 3'000'000, 3'000'000), std::numeric_limits<int>::max()},
         DurationCase{"not a wave file", std::string("MThd") + std::string(40, '\0'), std::nullopt},
         DurationCase{"a header cut short", wave(44100, 100, 100).substr(0, 30), std::nullopt},
         DurationCase{"empty", "", std::nullopt}),

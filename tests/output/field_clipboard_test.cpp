@@ -5,17 +5,10 @@
 #include "output/fields.h"
 #include "output/rich_text.h"
 #include "platform/fake/fake_platform.h"
+#include "support/test_support.h"
 
 namespace vintara {
 namespace {
-
-// A number with a power of ten as a field keeps it: mantissa, "×10", the
-// exponent's minus "»" and the exponent digits as the codes 134 to 143.
-std::string power(const std::string& mantissa, const std::string& exponent) {
-  std::string s = mantissa + "\xD7\x31\x30";
-  for (char c : exponent) s += c == '-' ? '\xBB' : char(c + 86);
-  return s;
-}
 
 struct ClipFixture : ::testing::Test {
   FakePlatform platform;
@@ -66,8 +59,8 @@ TEST_P(FieldClipboard, CarriesKindAndValue) {
 INSTANTIATE_TEST_SUITE_P(
     Fields, FieldClipboard,
     ::testing::Values(ClipCase{kNumberField, "12.5 ", "QeltVintaraData,80,12.5"},
-                      ClipCase{kNumberField, power("-3", "-03") + " ",
-                               "QeltVintaraData,80," + power("-3", "-03")},
+                      ClipCase{kNumberField, test::powerOfTen("-3", "-03") + " ",
+                               "QeltVintaraData,80," + test::powerOfTen("-3", "-03")},
                       ClipCase{kFormulaField, "v=f\xD7\xEB ", "QeltVintaraData,81,v=f\xD7\xEB"},
                       ClipCase{kLetterField, "b ", "QeltVintaraData,0,"},
                       // An empty field has an empty clipboard text and leaves the
@@ -115,15 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
                       DropCase{"1.5\xA0\xA0"
                                "03",
                                80,
-                               power("1.5", "03") + " "},
+                               test::powerOfTen("1.5", "03") + " "},
                       DropCase{"6.02\xA0\xA0"
                                "23",
                                80,
-                               power("6.02", "23") + " "},
+                               test::powerOfTen("6.02", "23") + " "},
                       DropCase{"1.6\xA0-19", 80,
-                               power("1.6", "-19") + " "},
+                               test::powerOfTen("1.6", "-19") + " "},
                       DropCase{"1.\xA0-04", 80,
-                               power("1.", "-04") + " "},
+                               test::powerOfTen("1.", "-04") + " "},
                       // Field text (kind 81) is taken as it is.
                       DropCase{"v=f\xA0\xEB", 81, "v=f\xA0\xEB "}),
     [](const auto& info) { return std::string(kDropCaseNames[info.index]); });
@@ -135,7 +128,7 @@ TEST_F(ClipFixture, PasteTakesOnlyValuesWithTheMarker) {
     std::string stored;
   } cases[] = {
       {"QeltVintaraData,80,1.6\xA0-19",
-       power("1.6", "-19") + " "},
+       test::powerOfTen("1.6", "-19") + " "},
       {"QeltVintaraData,80,42", "42 "},
       {"QeltVintaraData,15,4", ""},  // a spelling letter is no value
       {"QeltVintaraData80,42", ""},

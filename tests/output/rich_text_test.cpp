@@ -320,6 +320,11 @@ TEST_F(TextTest, NewLineInPrinterUnits) {
   p.text.printingPage = true;
   newLine(p);
   EXPECT_EQ(p.workArea.y, 18 + 18 * 15);
+  // Endless new lines with the largest text gap stop far off the page
+  // instead of running past the range of int.
+  p.text.textGap = 32767;
+  for (int i = 0; i < 10000; ++i) newLine(p);
+  EXPECT_EQ(p.workArea.y, 1 << 24);
 }
 
 TEST_F(TextTest, InstructionLinesOfExamPages) {

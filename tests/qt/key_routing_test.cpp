@@ -6,17 +6,10 @@
 #include <QKeyEvent>
 
 #include "shell/qt/main_window.h"
+#include "support/test_support.h"
 
 namespace vintara {
 namespace {
-
-// A number with a power of ten as a field keeps it: mantissa, "×10", the
-// exponent's minus "»" and the exponent digits as the codes 134 to 143.
-std::string power(const std::string& mantissa, const std::string& exponent) {
-  std::string s = mantissa + "\xD7\x31\x30";
-  for (char c : exponent) s += c == '-' ? '\xBB' : char(c + 86);
-  return s;
-}
 
 struct KeyRouting : ::testing::Test {
   QtPlatform platform;
@@ -56,11 +49,11 @@ TEST_F(KeyRouting, TypedKeysReachTheFieldAndBackspaceActsOnRelease) {
   typeKey(Qt::Key_2, "2");
   typeKey(Qt::Key_X, "x");
   typeKey(Qt::Key_3, "3");
-  EXPECT_EQ(text(), power("12", "03") + " ");
+  EXPECT_EQ(text(), test::powerOfTen("12", "03") + " ");
   press(Qt::Key_Backspace, "\b");
-  EXPECT_EQ(text(), power("12", "03") + " ");  // not yet: on release
+  EXPECT_EQ(text(), test::powerOfTen("12", "03") + " ");  // not yet: on release
   release(Qt::Key_Backspace, true);  // an auto-repeated release is not the end
-  EXPECT_EQ(text(), power("12", "03") + " ");
+  EXPECT_EQ(text(), test::powerOfTen("12", "03") + " ");
   release(Qt::Key_Backspace);
   EXPECT_EQ(text(), "12 ");
 }
@@ -73,7 +66,7 @@ TEST_F(KeyRouting, MenuKeysAreLeftToTheMenus) {
 TEST_F(KeyRouting, ControlVPastesAValueFromTheClipboard) {
   platform.setClipboardText("QeltVintaraData,80,1.6\xA0-19");
   press(Qt::Key_V, "\x16", Qt::ControlModifier);
-  EXPECT_EQ(text(), power("1.6", "-19") + " ");
+  EXPECT_EQ(text(), test::powerOfTen("1.6", "-19") + " ");
 }
 
 }  // namespace

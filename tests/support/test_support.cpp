@@ -72,6 +72,12 @@ std::string nameOf(std::string_view text) {
   return name;
 }
 
+std::string powerOfTen(const std::string& mantissa, const std::string& exponent) {
+  std::string s = mantissa + "\xD7\x31\x30";
+  for (char c : exponent) s += c == '-' ? '\xBB' : char(c + 86);
+  return s;
+}
+
 std::string crlf(const std::string& text) {
   std::string out;
   for (char c : text) {

@@ -62,6 +62,11 @@ void runScriptText(Player& p, const std::string& scriptWithLf);
 // A test case name made of the letters and digits of a description.
 std::string nameOf(std::string_view text);
 
+// A number with a power of ten as a typed field holds it: the mantissa,
+// "×10", the exponent's minus "»" and the exponent digits as the codes
+// 134 to 143.
+std::string powerOfTen(const std::string& mantissa, const std::string& exponent);
+
 // Script text with CR LF line ends from lines written with LF.
 std::string crlf(const std::string& text);
 
