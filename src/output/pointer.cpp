@@ -1,5 +1,6 @@
 // Pointer interaction: hit tests against the region tables and their actions.
 #include "output/pointer.h"
+#include "output/pointer_internal.h"
 
 #include <algorithm>
 #include <cctype>
@@ -22,6 +23,46 @@
 
 namespace vintara {
 
+// ---- Shared with the drop handlers (pointer_internal.h) ----
+
+// Answer boxes, edges included.
+bool insideBox(const AnswerBox& b, int x, int y) {
+  return b.x <= x && x <= b.x + b.width && b.y <= y && y <= b.y + b.height;
+}
+
+const Image* pictureOf(Player& p, std::string_view name, int* slotOut) {
+  const int slot = loadPicture(p, name);
+  if (slotOut) *slotOut = slot;
+  return slot ? pictureInSlot(p, slot) : nullptr;
+}
+
+std::string lineText(const Player& p, int historyLine) {
+  const auto& h = p.text.textHistory;
+  return historyLine >= 1 && historyLine <= int(h.size()) ? h[size_t(historyLine - 1)].text : std::string();
+}
+
+// The spelling word strip: where the pupil builds the word.
+constexpr int kStripLeft = 226, kStripTop = 318, kStripRight = 542, kStripBottom = 351;
+const FontSpec kStripFont{"arial", 18, true};
+
+std::vector<int> letterEdges(Player& p, const std::string& word) {
+  std::vector<int> edges{kStripLeft + 4};
+  for (char c : word) edges.push_back(edges.back() + p.platform.textWidth(std::string(1, c), kStripFont));
+  return edges;
+}
+
+void redrawSpellWord(Player& p) {
+  Surface& s = p.workArea;
+  const int w = kStripRight - kStripLeft + 1, h = kStripBottom - kStripTop + 1;
+  restoreRect(p, s, kStripLeft, kStripTop, w, h);
+  p.platform.drawText(s.drawing, kStripLeft + 4, kStripTop + 4, p.regions.spellWord, kStripFont, 0);
+  refreshRect(p, kStripLeft, kStripTop, w, h);
+}
+
+bool inStrip(int x, int y) {
+  return x >= kStripLeft && x <= kStripRight && y >= kStripTop && y <= kStripBottom;
+}
+
 namespace {
 
 const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
@@ -32,10 +73,6 @@ bool insideNav(const NavRegion& r, int x, int y) {
 }
 bool insideHotspot(const Hotspot& h, int x, int y) {
   return h.left < x && x < h.left + h.width && h.top <= y && y <= h.top + h.height;
-}
-// Answer boxes, edges included.
-bool insideBox(const AnswerBox& b, int x, int y) {
-  return b.x <= x && x <= b.x + b.width && b.y <= y && y <= b.y + b.height;
 }
 
 bool printing(const Player& p) { return p.engine.outputSurface && p.engine.outputSurface->isPrinter(); }
@@ -76,17 +113,6 @@ void toSurfacePoint(Player& p, int& x, int& y) {
     x -= pl.x;
     y -= pl.y;
   }
-}
-
-const Image* pictureOf(Player& p, std::string_view name, int* slotOut = nullptr) {
-  const int slot = loadPicture(p, name);
-  if (slotOut) *slotOut = slot;
-  return slot ? pictureInSlot(p, slot) : nullptr;
-}
-
-std::string lineText(const Player& p, int historyLine) {
-  const auto& h = p.text.textHistory;
-  return historyLine >= 1 && historyLine <= int(h.size()) ? h[size_t(historyLine - 1)].text : std::string();
 }
 
 // ---- Navigation region pictures ----
@@ -179,28 +205,6 @@ int buttonTopic(const Player& p, const NavRegion& n, bool back) {
   for (const auto& [region, topic] : p.gadgets.helpPairs)
     if (region == id) return topic;
   return 0;
-}
-
-// The spelling word strip: where the pupil builds the word.
-constexpr int kStripLeft = 226, kStripTop = 318, kStripRight = 542, kStripBottom = 351;
-const FontSpec kStripFont{"arial", 18, true};
-
-std::vector<int> letterEdges(Player& p, const std::string& word) {
-  std::vector<int> edges{kStripLeft + 4};
-  for (char c : word) edges.push_back(edges.back() + p.platform.textWidth(std::string(1, c), kStripFont));
-  return edges;
-}
-
-void redrawSpellWord(Player& p) {
-  Surface& s = p.workArea;
-  const int w = kStripRight - kStripLeft + 1, h = kStripBottom - kStripTop + 1;
-  restoreRect(p, s, kStripLeft, kStripTop, w, h);
-  p.platform.drawText(s.drawing, kStripLeft + 4, kStripTop + 4, p.regions.spellWord, kStripFont, 0);
-  refreshRect(p, kStripLeft, kStripTop, w, h);
-}
-
-bool inStrip(int x, int y) {
-  return x >= kStripLeft && x <= kStripRight && y >= kStripTop && y <= kStripBottom;
 }
 
 void pressAnswerBox(Player& p, int button, int i) {
@@ -374,144 +378,61 @@ void clickAnswerBox(Player& p, int i) {
   }
 }
 
-// ---- Drop ----
-
-void dropDragItem(Player& p, const DragPayload& d, int x, int y) {
+// The hover highlight of a hotspot goes: the covered rectangle comes back
+// and a hotspot picture shown under it is drawn again.
+void clearHotspotHighlight(Player& p) {
   RegionTable& r = p.regions;
-  char* end = nullptr;
-  const long index = std::strtol(d.text.c_str(), &end, 10);
-  if (end == d.text.c_str() || index < 0 || index >= long(r.dragItems.size())) return;
-  DragItem& item = r.dragItems[size_t(index)];
-  if (item.flag != -1) return;
-  for (size_t a = 0; a < r.dropAreas.size(); ++a) {
-    const DropArea& area = r.dropAreas[a];
-    if (!(area.left < x && x < area.left + area.width && area.top < y && y < area.top + area.height))
-      continue;
-    if (item.area != int(a) + 1) return;  // only the area the item belongs to takes it
-    p.trace->regionHit("drop area", int(a));
-    drawPictureAt(p, p.workArea, item.picture2, area.left, area.top, true);
-    const Image* third = pictureOf(p, item.picture3);
-    const int w = third ? third->width() : item.width, h = third ? third->height() : item.height;
-    p.workArea.drawing.fillRect({item.left, item.top, w, h}, 0xFFFFFF);
-    drawPictureAt(p, p.workArea, item.picture3, item.left, item.top, true);
-    refreshRect(p, item.left, item.top, w, h);
-    item.flag = 0;
-    if (++r.dragItemsPlaced == int(r.dragItems.size())) executeGoForward(p, 0);
-    return;
+  if (r.highlightRect.empty()) return;
+  int v[4] = {0, 0, 0, 0};
+  std::string rest = r.highlightRect;
+  for (int k = 0; k < 4; ++k) {
+    v[k] = std::atoi(rest.c_str());
+    const size_t comma = rest.find(',');
+    rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
   }
+  restoreRect(p, p.workArea, v[0], v[1], v[2], v[3]);
+  refreshRect(p, v[0], v[1], v[2], v[3]);
+  r.highlightRect.clear();
+  for (Hotspot& h : r.hotspots)
+    if (h.highlighted) {
+      h.highlighted = false;
+      if (!h.picture.empty()) drawPictureAt(p, p.workArea, h.picture, h.left, h.top, true);
+    }
 }
 
-void dropLetter(Player& p, const DragPayload& d, int x, int y) {
-  RegionTable& r = p.regions;
-  const int value = std::atoi(d.text.c_str());
-  if (inStrip(x, y)) {
-    const std::vector<int> edges = letterEdges(p, r.spellWord);
-    if (edges.back() - edges.front() < 500 && value >= 1 && value <= 191) {
-      size_t at = r.spellWord.size();
-      for (size_t k = 0; k < r.spellWord.size(); ++k)
-        if ((edges[k] + edges[k + 1]) / 2 > x) {
-          at = k;
-          break;
-        }
-      r.spellWord.insert(at, 1, char(64 + value));
-    } else if (r.letterFromWord) {
-      r.spellWord = r.spellWordBefore;
-    }
-    redrawSpellWord(p);
-  } else if (x > 577 && y > 311 && y < 360) {
-    for (const char* picture : {"wastepal.bmp", "wastepar.bmp", "wastepap.bmp"}) {
-      drawPictureAt(p, p.workArea, picture, 576, 311, false);
-      refreshRect(p, 576, 311, 50, 50);
-      waitWithEvents(p, 0.1);
-    }
-  } else if (r.letterFromWord) {
-    r.spellWord = r.spellWordBefore;
-    redrawSpellWord(p);
-  }
-  r.letterFromWord = false;
-}
-
-// Upper-cases the first character of a box text that is not part of a "#"
-// code.
-void capitaliseFirst(std::string& text) {
-  for (size_t i = 0; i < text.size();) {
-    if (text[i] == '#') {
-      const char code = i + 1 < text.size() ? char(std::tolower(static_cast<unsigned char>(text[i + 1]))) : 0;
-      i += 2;
-      if (code == 'c' || code == 'f' || code == 'q' || code == 'y') ++i;
-      continue;
-    }
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c != ' ') {
-      if (c < 128) text[i] = char(std::toupper(c));
+// A click on navigation region n: Forward, Back, a jump, or a game region
+// that only reports the hit. The right button asks "What's this?".
+void clickNavRegion(Player& p, int n, int button) {
+  const RegionTable& r = p.regions;
+  const NavRegion& region = r.nav[size_t(n)];
+  switch (region.kind) {
+    case kForwardRegion:
+      if (button == 2) {
+        whatsThis(p, buttonTopic(p, region, false));
+      } else if (button == 1) {
+        if (toLower(region.pressedPicture) == "*forwdep.bmp" && p.nav.forwardRunning) return;
+        p.trace->regionHit("forward", n);
+        executeGoForward(p, n, true);
+      }
       return;
-    }
-    ++i;
+    case kBackRegion:
+      if (button == 2) {
+        whatsThis(p, buttonTopic(p, region, true));
+      } else if (button == 1) {
+        p.trace->regionHit("back", n);
+        executeGoBack(p, n);
+      }
+      return;
+    case kJumpRegion:
+      if (button == 1) {
+        p.trace->regionHit("jump", n);
+        jumpThroughRegion(p, n);
+      }
+      return;
+    default:
+      p.trace->regionHit("game", n);
+      return;
   }
-}
-
-void dropWord(Player& p, const DragPayload& d, int x, int y) {
-  RegionTable& r = p.regions;
-  QuestionState& q = p.question;
-  auto& boxes = r.answerBoxTable;
-  const int source = d.kind - (kWordPayloadFirst + 1);
-  if (source < 0 || source >= int(boxes.size())) return;
-  int target = -1;
-  for (int b = std::max(0, q.firstTargetBox); b < int(boxes.size()); ++b)
-    if (insideBox(boxes[size_t(b)], x, y)) {
-      target = b;
-      break;
-    }
-  if (target < 0) return;
-  p.trace->regionHit("word target", target);
-  closeCurrentWav(p);
-  static const char* const kPunctuation[] = {"blank", "stop", "comma", "qmark", "excla", "spech", "appos"};
-  const int word = d.kind - kWordPayloadFirst;
-  p.sound.speechName = "none";
-  if (lineText(p, boxes[size_t(target)].line) == "#o#b #b" && word >= 1 && word <= 7)
-    playInterfaceSound(p, std::string("*pq_") + kPunctuation[word - 1] + ".wav");
-  else
-    playInterfaceSound(p, "*gq_drop.wav");
-  if (boxes[size_t(target)].height != boxes[size_t(source)].height) return;
-
-  auto& history = p.text.textHistory;
-  auto textOf = [&](int box) -> std::string* {
-    const int line = boxes[size_t(box)].line;
-    return line >= 1 && line <= int(history.size()) ? &history[size_t(line - 1)].text : nullptr;
-  };
-  if (q.firstTargetBox != 0) {
-    std::string text = lineText(p, boxes[size_t(source)].line);
-    const int position = target - q.firstTargetBox + 1;
-    if (position >= 1 && position < int(q.capitaliseTarget.size()) && q.capitaliseTarget[size_t(position)])
-      capitaliseFirst(text);
-    if (std::string* t = textOf(target)) *t = text;
-    boxes[size_t(target)].state = word;
-    printTextLine(p, true, boxes[size_t(target)].line);
-  } else {
-    const int a = source + 1, b = target + 1;
-    if (a <= 10 && b <= 10) std::swap(q.positionWord[size_t(a)], q.positionWord[size_t(b)]);
-    std::string* ta = textOf(source);
-    std::string* tb = textOf(target);
-    if (ta && tb) std::swap(*ta, *tb);
-    printTextLine(p, true, boxes[size_t(source)].line);
-    printTextLine(p, true, boxes[size_t(target)].line);
-  }
-  refreshRect(p, 0, 0, kWorkAreaWidth, kWorkAreaHeight);
-  if (q.autoFeedback) executeGoForward(p, 0);
-}
-
-bool dropOnAField(Player& p, int x, int y) {
-  RegionTable& r = p.regions;
-  for (int i = std::max(0, r.firstField); i < int(r.answerFieldTable.size()); ++i) {
-    const AnswerField& f = r.answerFieldTable[size_t(i)];
-    if (f.kind != kNumberField && f.kind != kFormulaField) continue;
-    if (f.left < x && x < f.right && f.top < y && y < f.bottom) {
-      p.trace->regionHit("field", i);
-      dropOnField(p, i);
-      return true;
-    }
-  }
-  return false;
 }
 
 }  // namespace
@@ -780,23 +701,7 @@ void onClick(Player& p) {
   const int x = r.lastX, y = r.lastY, button = r.lastButton;
 
   // 1. The hover highlight of a hotspot goes.
-  if (!r.highlightRect.empty()) {
-    int v[4] = {0, 0, 0, 0};
-    std::string rest = r.highlightRect;
-    for (int k = 0; k < 4; ++k) {
-      v[k] = std::atoi(rest.c_str());
-      const size_t comma = rest.find(',');
-      rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
-    }
-    restoreRect(p, p.workArea, v[0], v[1], v[2], v[3]);
-    refreshRect(p, v[0], v[1], v[2], v[3]);
-    r.highlightRect.clear();
-    for (Hotspot& h : r.hotspots)
-      if (h.highlighted) {
-        h.highlighted = false;
-        if (!h.picture.empty()) drawPictureAt(p, p.workArea, h.picture, h.left, h.top, true);
-      }
-  }
+  clearHotspotHighlight(p);
 
   // 2. A pressed box released inside itself acts.
   if (r.pressedBox > 0 && r.pressedBox <= int(r.answerBoxTable.size())) {
@@ -810,7 +715,7 @@ void onClick(Player& p) {
       return;
     }
   }
-  // 3.
+  // 3. Any other press is forgotten; an open popup takes the click.
   r.pressedBox = 0;
   if (r.popupOpen) {
     // A click beside the open popup closes it; nothing else happens.
@@ -830,35 +735,8 @@ void onClick(Player& p) {
 
   // 5. Navigation regions, the last created first; then hotspots.
   if (const int n = navRegionAt(p, x, y)) {
-    const NavRegion& region = r.nav[size_t(n)];
-    switch (region.kind) {
-      case kForwardRegion:
-        if (button == 2) {
-          whatsThis(p, buttonTopic(p, region, false));
-        } else if (button == 1) {
-          if (toLower(region.pressedPicture) == "*forwdep.bmp" && p.nav.forwardRunning) return;
-          p.trace->regionHit("forward", n);
-          executeGoForward(p, n, true);
-        }
-        return;
-      case kBackRegion:
-        if (button == 2) {
-          whatsThis(p, buttonTopic(p, region, true));
-        } else if (button == 1) {
-          p.trace->regionHit("back", n);
-          executeGoBack(p, n);
-        }
-        return;
-      case kJumpRegion:
-        if (button == 1) {
-          p.trace->regionHit("jump", n);
-          jumpThroughRegion(p, n);
-        }
-        return;
-      default:
-        p.trace->regionHit("game", n);
-        return;
-    }
+    clickNavRegion(p, n, button);
+    return;
   }
   if (button == 1) {
     const int h = hotspotAt(p, x, y);
@@ -899,50 +777,6 @@ void runHotspotBody(Player& p, int index) {
   } else if (r.automoveOn) {
     executeGoForward(p, 0);
   }
-}
-
-void onDrop(Player& p, int x, int y) {
-  RegionTable& r = p.regions;
-  if (p.shell.inputBlocked) return;
-  const DragPayload d = r.drag;
-  Surface& s = outputSurface(p);
-  const int sx = s.x, sy = s.y;
-  const int starts = p.nav.screenStarts;
-  bool handled = true;
-  if (d.kind == kDragItemPayload)
-    dropDragItem(p, d, x, y);
-  else if (d.kind == kSpellLetterPayload)
-    dropLetter(p, d, x, y);
-  else if (d.kind >= kWordPayloadFirst && d.kind <= kWordPayloadLast)
-    dropWord(p, d, x, y);
-  else if (d.kind >= kComponentPayloadFirst && d.kind <= kComponentPayloadLast)
-    componentDragToMainWindow(p, d, x, y);
-  else if (d.kind == kNumberPayload || d.kind == kFieldTextPayload)
-    dropOnAField(p, x, y);
-  else
-    handled = false;
-  if (p.nav.screenStarts == starts) {
-    s.x = sx;
-    s.y = sy;
-  }
-  if (handled) r.drag = {};
-  r.dragStarted = false;
-}
-
-void onDragOver(Player& p, int x, int y) {
-  if (p.shell.inputBlocked) return;
-  toolboxDragOver(p, x, y);
-}
-
-void onDragFinished(Player& p) {
-  RegionTable& r = p.regions;
-  if (r.letterFromWord) {
-    r.spellWord = r.spellWordBefore;
-    r.letterFromWord = false;
-    redrawSpellWord(p);
-  }
-  r.drag = {};
-  r.dragStarted = false;
 }
 
 }  // namespace vintara
