@@ -105,6 +105,12 @@ void executeProgramScript(Player& p, Surface* surface, bool keepFeedbackBox) {
     p.run.linesThisRun = 0;
     p.run.abortAll = false;
   }
+  if (p.run.depth > kMaxNestedRuns) {
+    scriptError(p, "scripts ran one inside another " + std::to_string(kMaxNestedRuns) +
+                       " deep without stopping for the pupil; the runs were ended");
+    p.run.abortAll = true;
+    return;
+  }
   ++p.run.depth;
   struct DepthGuard {
     Player& p;

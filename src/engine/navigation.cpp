@@ -24,6 +24,7 @@
 #include "platform/text_codec.h"
 #include "shell/housekeeping.h"
 #include "shell/utilities.h"
+#include "shell/wait.h"
 #include "tools/circuit_toolbox.h"
 
 namespace vintara {
@@ -100,9 +101,7 @@ RegionCover& coverFor(Player& p, std::string_view lowerWord, int& kind) {
 }
 
 // Screens started from inside scripts nest; scripts that keep moving on
-// without stopping for the pupil are ended here.
-constexpr int kMaxNestedRuns = 150;
-
+// without stopping for the pupil are ended here (kMaxNestedRuns).
 void startScreen(Player& p, const std::string& script, bool given) {
   EngineState& e = p.engine;
   if (p.run.depth > kMaxNestedRuns) {
@@ -228,24 +227,6 @@ int declareRegion(Player& p, int kind, int x, int y, int w, int h, const std::st
   return n;
 }
 
-void waitWithEvents(Player& p, double seconds) {
-  const bool was = p.shell.waiting;
-  p.shell.waiting = true;
-  const uint32_t until = p.platform.millis() + uint32_t(std::lround(std::max(0.0, seconds) * 1000));
-  while (int32_t(p.platform.millis() - until) < 0) {
-    p.platform.processEvents();
-    p.platform.pauseBriefly();
-  }
-  p.shell.waiting = was;
-}
-
-void navigationClick(Player& p, double seconds) {
-  closeCurrentWav(p);
-  p.sound.speechName = "none";
-  playInterfaceSound(p, "*click.wav");
-  waitWithEvents(p, seconds);
-}
-
 void executeGoForward(Player& p, int index, bool fromButton) {
   EngineState& e = p.engine;
   if (index > RegionTable::kMaxNavRegions) return;
@@ -261,7 +242,7 @@ void executeGoForward(Player& p, int index, bool fromButton) {
   // 2. The click that "navsound" asked for.
   if (p.nav.navSoundPending) {
     stopWaitAndClosePopup(p);
-    navigationClick(p, 0.5);
+    playNavigationClick(p, 0.5);
     p.nav.navSoundPending = false;
   }
   // 3. A tutor action on a lesson screen is finished at once.
@@ -340,7 +321,7 @@ void executeGoBack(Player& p, int index, bool quiet) {
             return;
           lookUpScript(p, e.currentScreen);
         }
-        if (!quiet) navigationClick(p, 0.3);
+        if (!quiet) playNavigationClick(p, 0.3);
         p.setMenuEnabled(MenuItem::FilePrintExam, false);
         p.setMenuEnabled(MenuItem::UtilFormulaSheet, true);
         p.setMenuEnabled(MenuItem::UtilIndex, true);
@@ -382,7 +363,7 @@ void executeGoBack(Player& p, int index, bool quiet) {
       default:
         stopWaitAndClosePopup(p);
         closeCurrentWav(p);
-        if (!quiet) navigationClick(p, 0.3);
+        if (!quiet) playNavigationClick(p, 0.3);
         if (t != 0) {
           e.currentScreen = goBackward(p, e.currentScreen, t);
         } else if (!restoreBackTrack(p)) {
@@ -636,7 +617,7 @@ void mnuReturn_Click(Player& p) {
   p.trace->navigation("leave", 1, 0);
   if (launcher.empty()) p.platform.endProgram(0);
   p.platform.startProgram(launcher, {kLauncherArgument}, p.platform.mainWindowMaximised());
-  waitWithEvents(p, 1.5);
+  delaySeconds(p, 1.5);
   p.platform.endProgram(0);
 }
 

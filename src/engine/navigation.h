@@ -65,12 +65,6 @@ void enableNavigation(Player& p, std::string_view word);
 // Prints the investigation list (the flash words) on the printer.
 void printInvestigationList(Player& p);
 
-// The navigation click: stops the sound, plays "*click.wav" and waits while
-// window events go on.
-void navigationClick(Player& p, double seconds);
-// Waits `seconds` by the millisecond clock while window events go on (keys
-// are ignored meanwhile).
-void waitWithEvents(Player& p, double seconds);
 
 // The series launcher beside the program's folder ("" when there is none),
 // and the one argument word it is started with.

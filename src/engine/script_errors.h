@@ -16,4 +16,9 @@ void scriptError(Player& p, const std::string& what);
 // pupil ends every run in progress.
 constexpr long kRunawayLineLimit = 1'000'000;
 
+// Runs started inside runs (screens that move on by themselves, game-data
+// files that call each other) nest at most this deep; deeper, every run in
+// progress is ended, long before the stack could run out.
+constexpr int kMaxNestedRuns = 150;
+
 }  // namespace vintara

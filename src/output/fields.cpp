@@ -95,7 +95,7 @@ std::string typeIntoNumber(std::string t, char key, char sep) {
     return t.substr(0, at) + second + superscriptOf(key) + ' ';
   }
   const bool hasSep = t.find(sep) != std::string::npos;
-  if (isDigit(key) || (key == sep && !hasSep)) {
+  if (isDigit(key) || (key == sep && !hasSep && !e)) {  // no point in a power of ten
     if (int(t.size()) > (hasSep ? kMaxDigits + 1 : kMaxDigits)) return t;
     const size_t at = afterLastDigit(t, sep);
     if (at != std::string::npos)

@@ -358,7 +358,10 @@ void stepPictureEffect(Player& p) {
 
 namespace {
 
-bool stepSequences(Player& p) {
+// Steps every due sequence; true when a frame was drawn. endTick: a
+// sequence with a follow-up passed its end frame, which ends this tick
+// (what follows is the sequence owner's affair).
+bool stepSequences(Player& p, bool& endTick) {
   PictureState& ps = p.pictures;
   const uint32_t now = p.platform.millis();
   bool drew = false;
@@ -385,7 +388,10 @@ bool stepSequences(Player& p) {
     if (q.once) q.active = false;
     if (up ? q.frame > q.endFrame : q.frame < q.endFrame) {
       q.frame = q.startFrame;
-      if (q.followUp) break;  // what follows is the sequence owner's affair
+      if (q.followUp) {
+        endTick = true;
+        break;
+      }
     }
   }
   return drew;
@@ -474,7 +480,9 @@ void animationTick(Player& p) {
   ps.tickRunning = true;
   // Animations belong to the work area, whatever the script draws on.
   p.engine.outputSurface = &p.workArea;
-  const bool drew = stepSequences(p);
+  bool endTick = false;
+  const bool drew = stepSequences(p, endTick);
+  if (endTick) return;
   stepStars(p, drew);
   if (drew) refreshRect(p, 0, 0, 639, 420);
 }

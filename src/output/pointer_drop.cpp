@@ -13,6 +13,7 @@
 #include "output/pointer.h"
 #include "output/pointer_internal.h"
 #include "output/rich_text.h"
+#include "shell/wait.h"
 #include "tools/circuit_toolbox.h"
 
 namespace vintara {
@@ -65,7 +66,7 @@ void dropLetter(Player& p, const DragPayload& d, int x, int y) {
     for (const char* picture : {"wastepal.bmp", "wastepar.bmp", "wastepap.bmp"}) {
       drawPictureAt(p, p.workArea, picture, 576, 311, false);
       refreshRect(p, 576, 311, 50, 50);
-      waitWithEvents(p, 0.1);
+      delaySeconds(p, 0.1);
     }
   } else if (r.letterFromWord) {
     r.spellWord = r.spellWordBefore;

@@ -77,7 +77,12 @@ void Image::drawLine(int x0, int y0, int x1, int y1, Rgb c, bool dotted) {
 }
 
 void Image::copyFrom(const Image& src, Rect from, int dx, int dy) {
-  from = from.intersected({0, 0, src.width(), src.height()});
+  // Clip against the source; a part cut off at its left or top edge moves
+  // the destination with it, so every pixel lands where it belongs.
+  if (from.x < 0) { dx -= from.x; from.w += from.x; from.x = 0; }
+  if (from.y < 0) { dy -= from.y; from.h += from.y; from.y = 0; }
+  from.w = std::min(from.w, src.width() - from.x);
+  from.h = std::min(from.h, src.height() - from.y);
   // Clip against the destination.
   if (dx < 0) { from.x -= dx; from.w += dx; dx = 0; }
   if (dy < 0) { from.y -= dy; from.h += dy; dy = 0; }

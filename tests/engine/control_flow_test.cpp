@@ -375,7 +375,10 @@ class GameDataTest : public ::testing::Test {
       : course({"menu Main | script=main.txt\n",
                 {{"main.txt", "main\n"}},
                 {{"database/forces/topic1/gamedata/words.txt", "G1\r\n@set a,+1\r\nG2\r\n"},
-                 {"database/forces/topic1/gamedata/loop.txt", "@label l\r\n@goto l\r\n"}}}),
+                 {"database/forces/topic1/gamedata/loop.txt", "@label l\r\n@goto l\r\n"},
+                 {"database/forces/topic1/gamedata/self.txt", "S\r\n@gamedatafile self.txt\r\n"},
+                 {"database/forces/topic1/gamedata/ping.txt", "@gamedatafile pong.txt\r\n"},
+                 {"database/forces/topic1/gamedata/pong.txt", "@gamedatafile ping.txt\r\n"}}}),
         fixture(course.root()) {
     fixture.p().content.topicFolder = "database\\forces\\topic1\\";
     test::recordTextLines(fixture.p());
@@ -432,6 +435,22 @@ TEST_F(GameDataTest, RunawayInsideGameDataEndsEveryRun) {
   ASSERT_EQ(fixture.platform.messages.size(), 1u);
   EXPECT_NE(fixture.platform.messages[0].text.find("database\\forces\\topic1\\gamedata\\loop.txt, line"),
             std::string::npos);
+}
+
+// Game-data files that call themselves or each other nest runs; past the
+// nesting bound every run ends, with one message, instead of the stack
+// running out.
+TEST_F(GameDataTest, GameDataCallingItselfEndsEveryRun) {
+  for (const char* file : {"self.txt", "ping.txt"}) {
+    fixture.platform.messages.clear();
+    const Lines lines = run(std::string("before\n@gamedatafile ") + file + "\nafter");
+    EXPECT_EQ(lines.front(), "before");
+    EXPECT_NE(lines.back(), "after");
+    ASSERT_EQ(fixture.platform.messages.size(), 1u) << file;
+    EXPECT_NE(fixture.platform.messages[0].text.find("deep without stopping for the pupil"),
+              std::string::npos)
+        << fixture.platform.messages[0].text;
+  }
 }
 
 }  // namespace

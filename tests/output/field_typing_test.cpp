@@ -119,6 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{kNumberField, '.', "12x3--", "12" + kTimesTen + sup("03") + " "},
         TypingCase{kNumberField, '.', "12x-3", "12" + kTimesTen + kMinus + sup("03") + " "},
         TypingCase{kNumberField, '.', "12x3x", "12" + kTimesTen + sup("03") + " "},
+        // No separator once there is a power of ten, whether or not the
+        // number before it has one; the exponent keeps its digits.
+        TypingCase{kNumberField, '.', "3x08.", "3" + kTimesTen + sup("08") + " "},
+        TypingCase{kNumberField, '.', "3x.5", "3" + kTimesTen + sup("05") + " "},
         TypingCase{kNumberField, '.', "x", ""},  // no number to scale
         TypingCase{kNumberField, '.', "-x", "-"},
         // Length limits: ten characters (eleven with a separator) take no more.

@@ -182,6 +182,26 @@ TEST_F(Pictures, RestorePreserveAndRefresh) {
   EXPECT_EQ(platform.refreshes[0], (Rect{100, 100, 4, 4}));
 }
 
+// Rectangles that start left of or above the work area: what is inside
+// comes back in place, and nothing shifts.
+TEST_F(Pictures, RestoresPastTheTopLeftEdgeKeepEveryPixelInPlace) {
+  restoreRect(p, p.workArea, -5, 50, 20, 20);
+  EXPECT_EQ(at(0, 50), kBackdrop);
+  EXPECT_EQ(at(13, 60), kBackdrop);
+  EXPECT_EQ(at(14, 69), kBackdrop);
+  EXPECT_EQ(at(15, 60), kDrawn);
+  restoreRect(p, p.workArea, 30, -3, 4, 5);
+  EXPECT_EQ(at(33, 1), kBackdrop);
+  EXPECT_EQ(at(33, 2), kDrawn);
+
+  for (int x = 0; x < 8; ++x) p.workArea.drawing.setPixel(x, 100, 0x000010u * Rgb(x + 1));
+  preserveArea(p, -4, 100, 8, 1);
+  p.workArea.drawing.fillRect({0, 100, 8, 1}, kRed);
+  restorePreserved(p, false);
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(at(x, 100), 0x000010u * Rgb(x + 1)) << x;
+  EXPECT_EQ(at(4, 100), kRed);
+}
+
 TEST_F(Pictures, ErasePictureTwiceRemovesTheFirstBeforeTheSecond) {
   add("a.bmp", Image(4, 4, kRed));
   add("b.bmp", Image(4, 4, kBlue));
@@ -431,6 +451,26 @@ TEST_F(Pictures, SequencesCountDownWhenTheEndIsLower) {
     platform.advance(10);
   }
   EXPECT_EQ(shown, (std::vector<Rgb>{2, 1, 2}));
+}
+
+// A sequence with a follow-up that passes its end frame ends the tick: the
+// sequences after it wait for the next one.
+TEST_F(Pictures, AFollowUpAtTheEndFrameEndsTheTick) {
+  for (int f = 1; f <= 2; ++f) add("a" + std::to_string(f) + ".bmp", Image(1, 1, Rgb(f)));
+  add("b1.bmp", Image(1, 1, kRed));
+  PictureSequence& a = p.pictures.sequences[0];
+  a = PictureSequence{true, "a", "a", 0, 0, 1, 1, 2, 2, 2, 10, platform.millis()};
+  a.followUp = true;
+  PictureSequence& b = p.pictures.sequences[1];
+  b = PictureSequence{true, "b", "b", 5, 5, 1, 1, 1, 1, 1, 10, platform.millis()};
+  animationTick(p);  // a draws its last frame and rewinds
+  EXPECT_EQ(at(0, 0), Rgb(2));
+  EXPECT_EQ(a.frame, 2);
+  EXPECT_EQ(at(5, 5), kDrawn);  // b waits
+  a.active = false;             // what follows is up to the sequence's owner
+  platform.advance(10);
+  animationTick(p);
+  EXPECT_EQ(at(5, 5), kRed);
 }
 
 TEST_F(Pictures, StarsTwinkleOnTheMainMenuAfterAWarmUp) {
