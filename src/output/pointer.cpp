@@ -509,7 +509,8 @@ void closeOpenPopup(Player& p) {
 
 void onPointerMove(Player& p, int button, int x, int y) {
   RegionTable& r = p.regions;
-  if (p.shell.inputBlocked || r.busy) return;
+  // Moves are ignored while the program waits (a click's pause, a leave).
+  if (p.shell.inputBlocked || p.shell.waiting) return;
   toSurfacePoint(p, x, y);
   r.lastX = x;
   r.lastY = y;

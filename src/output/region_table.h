@@ -124,7 +124,6 @@ struct RegionTable {
   bool popupOpen = false;
   int openHotspot = -1;  // hotspot or popup whose body is running or open
   bool clearBeforeRedraw = false;
-  bool busy = false;
   bool clickRunning = false;
   bool hotspotsEnabled = true;
   std::string highlightRect;  // "x,y,w,h" of the hover highlight on show

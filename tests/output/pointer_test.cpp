@@ -34,6 +34,10 @@ TEST_F(Pointer, RegionsAreStrictOnXAndInclusiveOnY) {
   EXPECT_EQ(platform().pointer, PointerShape::Hand);
   onPointerMove(p(), 0, 100, 120);
   EXPECT_EQ(platform().pointer, PointerShape::Arrow);
+  // While the program waits, moves are ignored.
+  p().shell.waiting = true;
+  onPointerMove(p(), 0, 101, 120);
+  EXPECT_EQ(platform().pointer, PointerShape::Arrow);
 }
 
 TEST_F(Pointer, RegionsFourAndFiveAreDeadOnExamPages) {
