@@ -1,7 +1,6 @@
 #include "authoring/course_compiler.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -47,15 +46,6 @@ bool parseFlags(const std::string& v, int& flags) {
     }
   }
   return true;
-}
-
-bool writeFile(const fs::path& path, const std::string& bytes) {
-  std::error_code ec;
-  fs::create_directories(path.parent_path(), ec);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), std::streamsize(bytes.size()));
-  out.close();
-  return bool(out);
 }
 
 // Sets one attribute of a node; false with a message when it is not known.
@@ -230,7 +220,7 @@ struct Compiler {
     std::string native = target;
     for (auto& c : native)
       if (c == '\\') c = '/';
-    if (!writeFile(out / cp1252ToUtf8(native), bytes))
+    if (!writeWholeFile((out / cp1252ToUtf8(native)).string(), bytes))
       fail(outlineName, node.line, "cannot write " + (out / native).string());
   }
 
@@ -252,7 +242,8 @@ struct Compiler {
         fail("content/" + rel.string(), 1, "cannot read this file");
         continue;
       }
-      if (!writeFile(out / rel, bytes)) fail("content/" + rel.string(), 1, "cannot write it");
+      if (!writeWholeFile((out / rel).string(), bytes))
+        fail("content/" + rel.string(), 1, "cannot write it");
     }
   }
 
@@ -286,9 +277,9 @@ struct Compiler {
     for (const auto& n : nodes) search.writeCountedText(n.indexEntry);
     std::error_code ec;
     fs::create_directories(out, ec);
-    if (!writeFile(out / "database" / "treeView.map", writeMapFile(map)) ||
-        !writeFile(out / "search.inf", search.take()) ||
-        !writeFile(out / "vintara.del", "Qelt Vintara content\r\n"))
+    if (!writeWholeFile((out / "database" / "treeView.map").string(), writeMapFile(map)) ||
+        !writeWholeFile((out / "search.inf").string(), search.take()) ||
+        !writeWholeFile((out / "vintara.del").string(), "Qelt Vintara content\r\n"))
       fail(outlineName, 1, "cannot write the content into " + out.string());
     copyContent();
   }

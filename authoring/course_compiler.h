@@ -26,16 +26,12 @@
 #include <string>
 #include <vector>
 
+#include "authoring/file_message.h"
 #include "content/course_tree.h"
 
 namespace vintara {
 
-struct CompileMessage {
-  std::string file;
-  int line = 0;
-  std::string text;
-  std::string format() const { return file + ":" + std::to_string(line) + ": " + text; }
-};
+using CompileMessage = FileMessage;
 
 struct OutlineNode {
   int level = 0;

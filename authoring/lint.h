@@ -24,14 +24,11 @@
 #include <string_view>
 #include <vector>
 
+#include "authoring/file_message.h"
+
 namespace vintara {
 
-struct LintMessage {
-  std::string file;
-  int line = 0;
-  std::string text;
-  std::string format() const { return file + ":" + std::to_string(line) + ": " + text; }
-};
+using LintMessage = FileMessage;
 
 // A game-data file that a script runs, by the name it is found under in the
 // topic's gamedata folder (the "*" and "+" exam-page forms are left out).

@@ -88,8 +88,7 @@ RenderResult renderScreen(FakePlatform& platform, const RenderRequest& request) 
     if (!request.award.empty()) p.pupil.awardLetter = request.award;
     // As navigation shows a screen.
     p.engine.currentScreen = request.screen;
-    p.nav.useTemplate =
-        tree.kindOfNode(request.screen) > 1 && toLower(tree.caption(request.screen)) != "the game";
+    p.nav.useTemplate = isLeafForTemplate(p, request.screen);
     hardResetvars(p);
     runProgram(p);
     if (request.waitMs > 0) platform.advance(uint32_t(request.waitMs));

@@ -30,18 +30,26 @@ struct Session {
   std::unique_ptr<Player> player;
   std::string dataDir;
 
+  bool started = false;
+
   Session() {
     char tmpl[] = "/tmp/vintara-bench-XXXXXX";
-    dataDir = mkdtemp(tmpl);
+    if (!mkdtemp(tmpl)) return;
+    dataDir = tmpl;
     platform.programDir = dataDir;
     platform.contentOption = VINTARA_BINARY_DIR;  // the compiled demo course
     player = std::make_unique<Player>(platform);
-    Form_Load(*player);
+    try {
+      Form_Load(*player);
+      started = true;
+    } catch (const ProgramExit&) {
+      // No course to start on: the benchmarks say so.
+    }
   }
   ~Session() {
     player.reset();
     std::error_code ec;
-    std::filesystem::remove_all(dataDir, ec);
+    if (!dataDir.empty()) std::filesystem::remove_all(dataDir, ec);
   }
   // Runs a screen as navigation does; the records of the fake platform are
   // emptied now and then so that they do not grow without bound.
@@ -58,6 +66,13 @@ Session& session() {
   return s;
 }
 
+// False, with the reason, when there is no course to run.
+bool started(benchmark::State& state) {
+  if (session().started) return true;
+  state.SkipWithError("the demo course could not be started (build the course first)");
+  return false;
+}
+
 void checkQuiet(benchmark::State& state) {
   auto& m = session().platform.messages;
   if (!m.empty()) state.SkipWithError(("message: " + m.front().text).c_str());
@@ -65,6 +80,7 @@ void checkQuiet(benchmark::State& state) {
 
 // The same screen again: the backdrop stays, everything else is drawn anew.
 void BM_MainMenu(benchmark::State& state) {
+  if (!started(state)) return;
   Session& s = session();
   s.show(1);
   for (auto _ : state) s.show(1);
@@ -73,6 +89,7 @@ void BM_MainMenu(benchmark::State& state) {
 BENCHMARK(BM_MainMenu)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_AreaMenu(benchmark::State& state) {
+  if (!started(state)) return;
   Session& s = session();
   s.show(2);
   for (auto _ : state) s.show(2);
@@ -82,6 +99,7 @@ BENCHMARK(BM_AreaMenu)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAgg
 
 // Moving between two screens: each arrival loads the other backdrop.
 void BM_MenuToAreaAndBack(benchmark::State& state) {
+  if (!started(state)) return;
   Session& s = session();
   for (auto _ : state) {
     s.show(2);

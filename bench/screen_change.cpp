@@ -39,10 +39,6 @@ struct Session {
 Session* session = nullptr;
 std::map<int, std::vector<double>> timesByScreen;  // microseconds
 
-bool withTemplate(const Player& p, int node) {
-  return p.content.tree.kindOfNode(node) > 1 && toLower(p.content.tree.caption(node)) != "the game";
-}
-
 // Every screen Forward leads to: the next sibling of each node, and the
 // first child (or its first screen) of each branch.
 std::vector<Move> forwardMoves(Player& p) {
@@ -72,7 +68,7 @@ std::vector<Move> forwardMoves(Player& p) {
 // Shows the screen the move starts from, with its script run to the end.
 void showFrom(Player& p, const Move& m) {
   p.engine.currentScreen = m.from;
-  p.nav.useTemplate = withTemplate(p, m.from);
+  p.nav.useTemplate = isLeafForTemplate(p, m.from);
   hardResetvars(p);
   runProgram(p);
   p.engine.scriptPos = p.engine.scriptEnd + 1;

@@ -56,17 +56,20 @@ int play(const Args& args) {
     return 2;
   }
 
+  bool snapshotFailed = false;
   if (!snapshotDir.empty()) {
     if (!QDir().mkpath(QString::fromStdString(snapshotDir))) {
       std::fprintf(stderr, "vintara-author play: cannot make %s\n", snapshotDir.c_str());
       return 2;
     }
-    options.snapshot = [snapshotDir](int number, const Image& image) {
+    options.snapshot = [snapshotDir, &snapshotFailed](int number, const Image& image) {
       char name[32];
       std::snprintf(name, sizeof name, "/%03d.png", number);
       const std::string path = snapshotDir + name;
-      if (!wrapImage(image).save(QString::fromStdString(path), "PNG"))
+      if (!wrapImage(image).save(QString::fromStdString(path), "PNG")) {
         std::fprintf(stderr, "vintara-author play: cannot write %s\n", path.c_str());
+        snapshotFailed = true;
+      }
     };
   }
 
@@ -75,7 +78,8 @@ int play(const Args& args) {
   if (!session.start(positional[0], options)) return 1;
   const int status = session.run(events);
   std::cout.flush();
-  return status;
+  // A session that could not save its pictures did not do what was asked.
+  return status != 0 ? status : snapshotFailed ? 1 : 0;
 }
 
 }  // namespace vintara::cli

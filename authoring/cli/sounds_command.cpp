@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <cstdio>
-#include <fstream>
 
 #include "assess/wav_info.h"
 #include "authoring/cli/commands.h"
@@ -18,14 +17,6 @@
 namespace vintara::cli {
 
 namespace {
-
-bool writeFile(const std::string& path, const std::string& bytes) {
-  QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), std::streamsize(bytes.size()));
-  out.close();
-  return bool(out);
-}
 
 // Speaks `text` into a wave file with espeak-ng; false when that fails.
 bool speak(const QString& program, const std::string& text, const std::string& path) {
@@ -66,13 +57,13 @@ int sounds(const Args& args) {
     const std::string path = args[1] + "/" + s.path;
     bool ok;
     if (!s.speech) {
-      ok = writeFile(path, pcmWaveFile(synthesiseEffect(s.what)));
+      ok = writeWholeFile(path, pcmWaveFile(synthesiseEffect(s.what)));
       ++effects;
     } else if (!espeak.isEmpty() && speak(espeak, s.what, path)) {
       ok = true;
       ++spoken;
     } else {
-      ok = writeFile(path, pcmWaveFile(silenceFor(s.what)));
+      ok = writeWholeFile(path, pcmWaveFile(silenceFor(s.what)));
       ++silent;
     }
     if (!ok) {

@@ -2,6 +2,7 @@
 #include "assess/judging.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -31,8 +32,13 @@ int boxCount(const Player& p) { return int(p.regions.answerBoxTable.size()); }
 bool validBox(const Player& p, int b) { return b >= 0 && b < boxCount(p); }
 
 // The number a key item holds, if it is one.
+// Numbers in answer keys name boxes and words. One past 16 bits names none;
+// it is held at the edge so that it stays safe to turn into an int.
+double heldTo16Bits(double v) { return std::isnan(v) ? 0 : std::clamp(v, -32768.0, 32767.0); }
+
 std::optional<double> keyNumber(const Player& p, const std::string& s) {
-  return strictNumber(s, p.text.decimalSeparator);
+  const std::optional<double> v = strictNumber(s, p.text.decimalSeparator);
+  return v ? std::optional<double>(heldTo16Bits(*v)) : std::nullopt;
 }
 
 TextHistoryEntry* historyOf(Player& p, int box) {
@@ -356,7 +362,7 @@ void expandAlternatives(Player& p) {
       size_t from = 0;
       for (;;) {
         const size_t amp = s.find('&', from);
-        targets.push_back(int(leadingNumberValue(std::string_view(s).substr(from))));
+        targets.push_back(int(heldTo16Bits(leadingNumberValue(std::string_view(s).substr(from)))));
         if (amp == std::string::npos) break;
         from = amp + 1;
       }

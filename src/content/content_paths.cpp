@@ -85,4 +85,13 @@ bool readWholeFile(const std::string& nativePath, std::string& out) {
   return !in.bad();
 }
 
+bool writeWholeFile(const std::string& nativePath, const std::string& bytes) {
+  std::error_code ec;
+  fs::create_directories(fs::path(nativePath).parent_path(), ec);
+  std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), std::streamsize(bytes.size()));
+  out.close();
+  return bool(out);
+}
+
 }  // namespace vintara

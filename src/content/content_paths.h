@@ -43,5 +43,8 @@ class ContentPaths {
 
 // Reads a whole file (binary). False when it cannot be opened or read.
 bool readWholeFile(const std::string& nativePath, std::string& out);
+// Writes a whole file (binary), making the folders above it. For the
+// authoring tools: it is not a safe replace, so never for a pupil's data.
+bool writeWholeFile(const std::string& nativePath, const std::string& bytes);
 
 }  // namespace vintara

@@ -6,10 +6,6 @@
 
 namespace vintara {
 
-namespace {
-const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
-}
-
 std::string menuName(std::string_view caption) {
   int len = int(caption.size());
   if (len > 26) {

@@ -17,6 +17,9 @@
 
 namespace vintara {
 
+// The end of every message about content that cannot be read.
+inline constexpr const char* kCdText = "Please ensure the CD is in the drive and is free of errors.";
+
 class Platform;
 
 // The data folder of a node ("database\" for the main menu) and the path of

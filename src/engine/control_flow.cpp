@@ -318,7 +318,7 @@ void cmdGameDataFile(Player& p) {
       p.platform.endProgram(1);
     }
     if (!readFailed) break;
-    if (p.message("Failed to get script - Please ensure the CD is in the drive and is free of errors.",
+    if (p.message(std::string("Failed to get script - ") + kCdText,
                   Buttons::RetryCancel, Icon::Error) != Answer::Retry)
       p.platform.endProgram(1);
   }

@@ -32,8 +32,8 @@ namespace vintara {
 const char* const kLauncherArgument = "vintara";
 
 namespace {
+
 constexpr size_t kMaxLayoutEntries = 51;
-const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
 
 // Runs `script` from its start on the work area as a nested piece of the
 // screen, naming it for messages.
@@ -43,10 +43,6 @@ void runText(Player& p, const std::string& script, const std::string& name) {
   p.engine.scriptEnd = int(script.size());
   p.engine.scriptName = name;
   executeProgramScript(p, &p.workArea);
-}
-
-bool isLeafForTemplate(const Player& p, int node) {
-  return p.content.tree.kindOfNode(node) > 1 && toLower(p.content.tree.caption(node)) != "the game";
 }
 
 void setRegionCount(Player& p, int count) {
@@ -148,6 +144,10 @@ void startScreen(Player& p, const std::string& script, bool given) {
   if (replay) p.run.returnReplay = e.scriptPos > e.scriptEnd;
 }
 }  // namespace
+
+bool isLeafForTemplate(const Player& p, int node) {
+  return p.content.tree.kindOfNode(node) > 1 && toLower(p.content.tree.caption(node)) != "the game";
+}
 
 std::string lookUpScript(Player& p, int screen) {
   std::string text = p.content.getScript(screen);

@@ -14,6 +14,9 @@ class Player;
 // looking the screen's script up.
 void runProgram(Player& p);
 void runProgram(Player& p, const std::string& script);
+// Whether a screen is shown inside its menu's template: every node that is
+// not a menu, except "the game".
+bool isLeafForTemplate(const Player& p, int node);
 
 void runBottomBar(Player& p);
 void drawButtonStatus(Player& p);

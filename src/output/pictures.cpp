@@ -26,20 +26,13 @@ namespace vintara {
 
 namespace {
 
-const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
-
 // Printer units are twips; the work area has 15 twips to the pixel.
 constexpr int kTwipsPerPixel = 15;
 
 // Copies `from` of src to (dx, dy) of dst, leaving the destination where the
 // source is transparent (key colour, or alpha for pictures that have it).
 void maskedCopy(Image& dst, const Image& src, Rect from, int dx, int dy) {
-  from = from.intersected({0, 0, src.width(), src.height()});
-  if (dx < 0) { from.x -= dx; from.w += dx; dx = 0; }
-  if (dy < 0) { from.y -= dy; from.h += dy; dy = 0; }
-  from.w = std::min(from.w, dst.width() - dx);
-  from.h = std::min(from.h, dst.height() - dy);
-  if (from.w <= 0 || from.h <= 0) return;
+  if (!clipCopy(src, from, dst, dx, dy)) return;
   const bool alpha = src.hasAlpha();
   for (int row = 0; row < from.h; ++row) {
     const uint32_t* s = src.bits() + size_t(from.y + row) * size_t(src.width()) + size_t(from.x);

@@ -65,8 +65,6 @@ bool inStrip(int x, int y) {
 
 namespace {
 
-const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
-
 // Navigation regions: strict on x, inclusive on y.
 bool insideNav(const NavRegion& r, int x, int y) {
   return r.left < x && x < r.right && r.top <= y && y <= r.bottom;

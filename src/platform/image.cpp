@@ -76,7 +76,7 @@ void Image::drawLine(int x0, int y0, int x1, int y1, Rgb c, bool dotted) {
   }
 }
 
-void Image::copyFrom(const Image& src, Rect from, int dx, int dy) {
+bool clipCopy(const Image& src, Rect& from, const Image& dst, int& dx, int& dy) {
   // Clip against the source; a part cut off at its left or top edge moves
   // the destination with it, so every pixel lands where it belongs.
   if (from.x < 0) { dx -= from.x; from.w += from.x; from.x = 0; }
@@ -86,9 +86,13 @@ void Image::copyFrom(const Image& src, Rect from, int dx, int dy) {
   // Clip against the destination.
   if (dx < 0) { from.x -= dx; from.w += dx; dx = 0; }
   if (dy < 0) { from.y -= dy; from.h += dy; dy = 0; }
-  from.w = std::min(from.w, w_ - dx);
-  from.h = std::min(from.h, h_ - dy);
-  if (from.w <= 0 || from.h <= 0) return;
+  from.w = std::min(from.w, dst.width() - dx);
+  from.h = std::min(from.h, dst.height() - dy);
+  return from.w > 0 && from.h > 0;
+}
+
+void Image::copyFrom(const Image& src, Rect from, int dx, int dy) {
+  if (!clipCopy(src, from, *this, dx, dy)) return;
   for (int row = 0; row < from.h; ++row) {
     const uint32_t* s = src.bits() + size_t(from.y + row) * src.width() + from.x;
     uint32_t* d = &data_[size_t(dy + row) * w_ + dx];

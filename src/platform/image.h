@@ -90,4 +90,8 @@ class Image {
   std::vector<uint32_t> data_;
 };
 
+// Clips a copy of `from` of src to (dx, dy) of dst on both images; false
+// when nothing is left. Every pixel that stays keeps its place.
+bool clipCopy(const Image& src, Rect& from, const Image& dst, int& dx, int& dy);
+
 }  // namespace vintara

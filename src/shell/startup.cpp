@@ -23,8 +23,6 @@ const char* const kProductTitle = "Qelt Vintara";
 
 namespace {
 
-const char* const kCdText = "Please ensure the CD is in the drive and is free of errors.";
-
 const char* const kBottomBar[] = {
     "@GoBack 113,407,54,33,100,*mmover.bmp",    "@GoBack 204,410,87,35,101,*wpover.bmp",
     "@GoBack 330,407,92,35,102,*calcover.bmp",  "@GoBack 556 ,407,73,35,103,*indxover.bmp",

@@ -257,6 +257,25 @@ TEST_F(QuestionTest, ExpandAlternativesWithThreeTargets) {
   EXPECT_EQ(p.question.answerKey[3], "4");
 }
 
+// Keys with numbers far past 16 bits name no box and no target (they were
+// turned into int as they stood, which is undefined).
+TEST_F(QuestionTest, HugeKeyNumbersNameNothing) {
+  drawBoxes({"one", "two", "three", "four"});
+  start("@question 200,0,4,0,0,1\n@answer 1e10\n@feedback wrong\nNo.\n@question\n");
+  select({1});
+  forward();
+  EXPECT_EQ(trace.marks, (Marks{{1, kCross}}));
+
+  drawBoxes({"=a", "=b", "=c", "", ""});
+  p.question.questionType = kWordPlacement;
+  p.question.firstTargetBox = 3;
+  p.question.answerKey[1] = "1e99&2=1|2";
+  p.question.responseList[2] = "2";
+  expandAlternatives(p);
+  EXPECT_EQ(p.question.answerKey[1], "1e99&2=1|2");  // not a target: left as it was
+  EXPECT_EQ(p.question.answerKey[2], "2");
+}
+
 TEST_F(QuestionTest, WordsAreComparedByTheirText) {
   // Two boxes with the same word are interchangeable; a key of 0 takes any.
   drawBoxes({"=echo", "=echo", "=pitch", "", "", ""});

@@ -262,7 +262,6 @@ TEST_F(ControlFlowTest, Counters) {
   p().control.counters = {};
   EXPECT_TRUE(runLines("@label back\n@count 1\n@count x,1,back\nx").empty());
   EXPECT_EQ(messages(), Lines{"Can't find:@label back"});
-  EXPECT_TRUE(messages().size() == 1);
 }
 
 TEST_F(ControlFlowTest, CounterErrors) {
@@ -444,6 +443,7 @@ TEST_F(GameDataTest, GameDataCallingItselfEndsEveryRun) {
   for (const char* file : {"self.txt", "ping.txt"}) {
     fixture.platform.messages.clear();
     const Lines lines = run(std::string("before\n@gamedatafile ") + file + "\nafter");
+    ASSERT_FALSE(lines.empty()) << file;
     EXPECT_EQ(lines.front(), "before");
     EXPECT_NE(lines.back(), "after");
     ASSERT_EQ(fixture.platform.messages.size(), 1u) << file;
