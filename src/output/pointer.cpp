@@ -134,16 +134,15 @@ void showNavOverlay(Player& p, int region, const std::string& picture, bool pres
 
 // ---- Hotspot hover pictures ----
 
+// The selected picture goes (all of it, even where it is larger than the
+// normal one) and the normal picture, if any, comes back.
 void restoreHotspot(Player& p, Hotspot& h) {
   Surface& s = p.workArea;
-  if (!h.picture.empty()) {
-    drawPictureAt(p, s, h.picture, h.left, h.top, false);
-  } else {
-    const Image* sel = pictureOf(p, h.selectedPicture);
-    const int w = sel ? sel->width() : h.width, hh = sel ? sel->height() : h.height;
-    restoreRect(p, s, h.left, h.top, w, hh);
-    refreshRect(p, h.left, h.top, w, hh);
-  }
+  const Image* sel = pictureOf(p, h.selectedPicture);
+  const int w = sel ? sel->width() : h.width, hh = sel ? sel->height() : h.height;
+  restoreRect(p, s, h.left, h.top, w, hh);
+  refreshRect(p, h.left, h.top, w, hh);
+  if (!h.picture.empty()) drawPictureAt(p, s, h.picture, h.left, h.top, false);
   h.highlighted = false;
 }
 

@@ -357,6 +357,20 @@ TEST_F(Pointer, AClosedPopdownListLeavesNothingOfItsRowsBehind) {
   EXPECT_EQ(changed(0, 200, 71, bottom + 5), 0);
 }
 
+TEST_F(Pointer, ASelectedPictureLargerThanTheNormalOneGoesWhole) {
+  platform().imageLoader = [](const std::string& path) {
+    if (path.find("big") != std::string::npos) return Image(30, 30, 0xFF0000);
+    return Image(10, 10, 0x0000FF);
+  };
+  showScript(kA1, "@hotspotbegin 100,100,30,30,small.bmp,big.bmp\nBody\n@hotspotend\n");
+  const Surface& s = p().workArea;
+  onPointerMove(p(), 0, 110, 110);
+  EXPECT_EQ(s.drawing.pixel(125, 125), 0xFF0000u);  // the selected picture shows
+  onPointerMove(p(), 0, 300, 300);
+  EXPECT_EQ(s.drawing.pixel(105, 105), 0x0000FFu);  // the normal one is back
+  EXPECT_EQ(s.drawing.pixel(125, 125), s.backdrop.pixel(125, 125));
+}
+
 TEST_F(Pointer, NothingReactsWhileInputIsBlocked) {
   show(kA1, true);
   p().shell.inputBlocked = 1;
