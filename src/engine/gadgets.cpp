@@ -25,16 +25,11 @@ constexpr int kFlashIntervalMs = 30;
 // Where the flash words float.
 constexpr Rect kFlashArea{155, 12, 468, 370};
 
-// Command item i, or "" beyond the parameters the line gave.
-std::string item(const Player& p, int i) {
-  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
-}
-
 int randomInt(Player& p, double scale) { return int(roundHalfEven(p.platform.random() * scale)); }
 
 // The slot number of savepos/restorepos, or -1 (reported) when outside 0..10.
 int positionSlot(Player& p) {
-  const std::string text = item(p, 1);
+  const std::string text = commandItem(p, 1);
   const double n = roundHalfEven(leadingNumberValue(text));
   if (n < 0 || n > 10) {
     scriptError(p, "position slot " + text + " is not between 0 and 10");
@@ -102,7 +97,7 @@ void flashTick(Player& p) {
 }  // namespace
 
 void cmdAt(Player& p) {
-  const std::string x = item(p, 1), y = item(p, 2);
+  const std::string x = commandItem(p, 1), y = commandItem(p, 2);
   const char sep = p.text.decimalSeparator;
   const auto nx = strictNumber(x, sep), ny = strictNumber(y, sep);
   if (!nx && !ny) {
@@ -177,8 +172,8 @@ void cmdDial(Player& p) {
   GadgetState& g = p.gadgets;
   g.dialX = g.dialKnobX = p.pictures.pictureX;
   g.dialY = g.dialKnobY = p.pictures.pictureY;
-  g.dialSteps = strictInt16(p, item(p, 1));
-  g.dialStepWidth = strictInt16(p, item(p, 2));
+  g.dialSteps = strictInt16(p, commandItem(p, 1));
+  g.dialStepWidth = strictInt16(p, commandItem(p, 2));
   preserveArea(p, g.dialKnobX, g.dialKnobY, 10, 14);
   printPicture(p, g.dialX, g.dialY, "dial.bmp");
   g.dialShown = true;
@@ -190,10 +185,10 @@ void cmdCreateClock(Player& p) {
   GadgetState& g = p.gadgets;
   g.clockX = p.pictures.pictureX;
   g.clockY = p.pictures.pictureY;
-  g.clockValue = float(strictParam(p, item(p, 1)));
+  g.clockValue = float(strictParam(p, commandItem(p, 1)));
   drawClock(p);
-  const int a = strictInt16(p, item(p, 2));
-  const double b = strictParam(p, item(p, 3));
+  const int a = strictInt16(p, commandItem(p, 2));
+  const double b = strictParam(p, commandItem(p, 3));
   if (b == 0) {
     scriptError(p, "the clock step divides by 0");
     g.clockStep = 0;
@@ -210,14 +205,14 @@ void cmdIncreaseClock(Player& p) {
 void cmdFlashWords(Player& p) {
   GadgetState& g = p.gadgets;
   EngineState& e = p.engine;
-  g.flashX = strictInt16(p, item(p, 1));
-  g.flashY = strictInt16(p, item(p, 2));
-  g.flashP3 = strictInt16(p, item(p, 3));
-  g.flashP4 = strictInt16(p, item(p, 4));
-  g.flashTopic = "Spelling word topic - " + item(p, 5);
+  g.flashX = strictInt16(p, commandItem(p, 1));
+  g.flashY = strictInt16(p, commandItem(p, 2));
+  g.flashP3 = strictInt16(p, commandItem(p, 3));
+  g.flashP4 = strictInt16(p, commandItem(p, 4));
+  g.flashTopic = "Spelling word topic - " + commandItem(p, 5);
   bool reported = false;
   for (int i = 1; i <= 10; ++i) {
-    e.cmdItems[size_t(i)] = item(p, i + 5);
+    e.cmdItems[size_t(i)] = commandItem(p, i + 5);
     if (g.flashWords.size() < kMaxFlashWords) {
       g.flashWords.push_back(e.cmdItems[size_t(i)]);
     } else if (!reported) {
@@ -240,7 +235,7 @@ void cmdSetHelp(Player& p) {
       scriptError(p, "more than " + std::to_string(kMaxHelpPairs) + " help pairs on one screen");
       return;
     }
-    const int id = strictInt16(p, item(p, i)), topic = strictInt16(p, item(p, i + 1));
+    const int id = strictInt16(p, commandItem(p, i)), topic = strictInt16(p, commandItem(p, i + 1));
     g.helpPairs.emplace_back(id, topic);
     g.lastHelpTopic = topic;
   }
@@ -249,7 +244,7 @@ void cmdSetHelp(Player& p) {
 void cmdGameType(Player& p) {
   GadgetState& g = p.gadgets;
   g.gameDataLines.clear();
-  const std::string word = item(p, 1);
+  const std::string word = commandItem(p, 1);
   if (toLower(word) == "spelling") {
     g.gameType = 1;
     p.nav.engineMode = 14;
@@ -273,9 +268,9 @@ void cmdData(Player& p) {
   lines.emplace_back();
 }
 
-void cmdSpellBackground(Player& p) { p.gadgets.spellBackground = item(p, 1); }
-void cmdSpellInstructionBackdrop(Player& p) { p.gadgets.spellInstructionBackdrop = item(p, 1); }
-void cmdGdf(Player& p) { p.control.gameDataName = item(p, 1); }
+void cmdSpellBackground(Player& p) { p.gadgets.spellBackground = commandItem(p, 1); }
+void cmdSpellInstructionBackdrop(Player& p) { p.gadgets.spellInstructionBackdrop = commandItem(p, 1); }
+void cmdGdf(Player& p) { p.control.gameDataName = commandItem(p, 1); }
 
 void addHelpPair(Player& p, int regionId, int topic) {
   if (p.gadgets.helpPairs.size() < kMaxHelpPairs) p.gadgets.helpPairs.emplace_back(regionId, topic);

@@ -16,18 +16,13 @@ namespace vintara {
 
 namespace {
 
-// Item i of the command line, or "" when the line has fewer parameters.
-std::string item(const Player& p, int i) {
-  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
-}
-
 // x, y, w, h of a region command, each a number or a variable.
 bool regionBox(Player& p, const char* command, int box[4]) {
   if (p.engine.cmdItemCount < 5) {
     scriptError(p, std::string(command) + " needs x, y, width, height and a target");
     return false;
   }
-  for (int i = 0; i < 4; ++i) box[i] = numericParam(p, item(p, i + 1));
+  for (int i = 0; i < 4; ++i) box[i] = numericParam(p, commandItem(p, i + 1));
   return true;
 }
 
@@ -46,10 +41,11 @@ void cmdGoForward(Player& p) {
   }
   int b[4];
   if (!regionBox(p, "goforward", b)) return;
-  const std::string target = item(p, 5);
+  const std::string target = commandItem(p, 5);
   const bool numeric = strictNumber(target, p.text.decimalSeparator).has_value();
   const int kind = numeric ? kForwardRegion : kJumpRegion;
-  const int n = declareRegion(p, kind, b[0], b[1], b[2], b[3], target, item(p, 6), item(p, 7), item(p, 8));
+  const int n = declareRegion(p, kind, b[0], b[1], b[2], b[3], target, commandItem(p, 6),
+                              commandItem(p, 7), commandItem(p, 8));
   if (n && kind == kJumpRegion) declareJumpRegion(p, n);
 }
 
@@ -59,9 +55,9 @@ namespace {
 void declareNumberedRegion(Player& p, int kind, const char* word) {
   int b[4];
   if (!regionBox(p, word, b)) return;
-  const int target = numericParam(p, item(p, 5));
-  declareRegion(p, kind, b[0], b[1], b[2], b[3], std::to_string(target), item(p, 6), item(p, 7),
-                item(p, 8));
+  const int target = numericParam(p, commandItem(p, 5));
+  declareRegion(p, kind, b[0], b[1], b[2], b[3], std::to_string(target), commandItem(p, 6),
+                commandItem(p, 7), commandItem(p, 8));
 }
 }  // namespace
 
@@ -137,8 +133,8 @@ void cmdRepeat(Player& p) {
   endRun(p);
 }
 
-void cmdDisable(Player& p) { disableNavigation(p, item(p, 1)); }
-void cmdEnable(Player& p) { enableNavigation(p, item(p, 1)); }
+void cmdDisable(Player& p) { disableNavigation(p, commandItem(p, 1)); }
+void cmdEnable(Player& p) { enableNavigation(p, commandItem(p, 1)); }
 
 void cmdRemoveLastNavigation(Player& p) {
   if (p.regions.navCount > 0) p.nav.regionCount = --p.regions.navCount;

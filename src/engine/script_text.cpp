@@ -139,6 +139,11 @@ std::string getParameterString(int index, std::string_view text) {
   }
 }
 
+std::string commandItem(const Player& p, int i) {
+  const EngineState& e = p.engine;
+  return i >= 0 && i <= e.cmdItemCount && i <= kMaxCmdItems ? e.cmdItems[size_t(i)] : std::string();
+}
+
 std::string joinParams(const EngineState& e, int from) {
   if (from < 0 || from > kMaxCmdItems) return {};
   std::string out = e.cmdItems[size_t(from)];

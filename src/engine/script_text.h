@@ -46,6 +46,10 @@ std::optional<int> readStrictInt16(Player& p, std::string_view text);
 // Field `index` (1-based) of a comma-separated text.
 std::string getParameterString(int index, std::string_view text);
 
+// Item i of the current command (1 is the first parameter); empty past
+// cmdItemCount.
+std::string commandItem(const Player& p, int i);
+
 // cmdItems from `from` to cmdItemCount joined with ",".
 std::string joinParams(const EngineState& e, int from);
 

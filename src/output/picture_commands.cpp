@@ -15,11 +15,6 @@ namespace vintara {
 
 namespace {
 
-// Command item i, or "" beyond the parameters the line gave.
-std::string item(const Player& p, int i) {
-  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
-}
-
 // Loads the picture of item 1 and tells its size (0 x 0 when missing).
 int loadItemPicture(Player& p, int& w, int& h) {
   showPicture(p, true);
@@ -113,7 +108,7 @@ void setUpWipe(Player& p, bool slow) {
   }
   int w, h;
   const int slot = loadItemPicture(p, w, h);
-  ps.wipe = WipeState{toLower(item(p, 2)), ps.pictureX, ps.pictureY, slot, 1, slow,
+  ps.wipe = WipeState{toLower(commandItem(p, 2)), ps.pictureX, ps.pictureY, slot, 1, slow,
                       &outputSurface(p) == &p.popup};
   if (!slow) runPictureEffect(p);
 }
@@ -148,9 +143,9 @@ void cmdAtGraphic(Player& p) {
 }
 
 void cmdBox(Player& p) {
-  const int x = numericParam(p, item(p, 1)), y = numericParam(p, item(p, 2));
-  const int w = numericParam(p, item(p, 3)), h = numericParam(p, item(p, 4));
-  const std::string name = toLower(item(p, 5));
+  const int x = numericParam(p, commandItem(p, 1)), y = numericParam(p, commandItem(p, 2));
+  const int w = numericParam(p, commandItem(p, 3)), h = numericParam(p, commandItem(p, 4));
+  const std::string name = toLower(commandItem(p, 5));
   const BoxColours* c = &kDefaultBox;
   for (const auto& row : kBoxColours)
     if (name == row.name) c = &row;
@@ -176,8 +171,8 @@ void cmdBox(Player& p) {
 }
 
 void cmdLine(Player& p) {
-  const int x = numericParam(p, item(p, 1)), y = numericParam(p, item(p, 2));
-  const int w = numericParam(p, item(p, 3)), h = numericParam(p, item(p, 4));
+  const int x = numericParam(p, commandItem(p, 1)), y = numericParam(p, commandItem(p, 2));
+  const int w = numericParam(p, commandItem(p, 3)), h = numericParam(p, commandItem(p, 4));
   Surface& s = outputSurface(p);
   if (!s.isPrinter()) {
     s.drawing.drawLine(x, y, x + w, y + h, makeRgb(255, 0, 0));
@@ -187,8 +182,8 @@ void cmdLine(Player& p) {
 }
 
 void cmdErase(Player& p) {
-  const int x = numericParam(p, item(p, 1)), y = numericParam(p, item(p, 2));
-  const int w = numericParam(p, item(p, 3)), h = numericParam(p, item(p, 4));
+  const int x = numericParam(p, commandItem(p, 1)), y = numericParam(p, commandItem(p, 2));
+  const int w = numericParam(p, commandItem(p, 3)), h = numericParam(p, commandItem(p, 4));
   RegionTable& r = p.regions;
   if (r.popupOpen && r.openHotspot >= 0 && r.openHotspot < int(r.hotspots.size()) &&
       r.hotspots[size_t(r.openHotspot)].popup) {
@@ -213,7 +208,7 @@ void cmdErase(Player& p) {
 
 void cmdShowStars(Player& p) {
   PictureState& ps = p.pictures;
-  if (toLower(item(p, 1)) == "true") {
+  if (toLower(commandItem(p, 1)) == "true") {
     ps.showStars = true;
     ps.starsOff = false;
     ps.starScreen = p.engine.currentScreen;

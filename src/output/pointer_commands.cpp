@@ -14,12 +14,7 @@ namespace vintara {
 
 namespace {
 
-// Item i of the command line, or "" when the line has fewer parameters.
-std::string item(const Player& p, int i) {
-  return i <= p.engine.cmdItemCount ? p.engine.cmdItems[size_t(i)] : std::string();
-}
-
-bool isTrue(const Player& p) { return toLower(item(p, 1)) == "true"; }
+bool isTrue(const Player& p) { return toLower(commandItem(p, 1)) == "true"; }
 
 // Skips the body of a hotspot or popup block: the run goes on after its end
 // line (or ends when there is none).
@@ -62,13 +57,13 @@ void declareHotspot(Player& p, bool popup) {
     return;
   }
   Hotspot h;
-  h.left = numericParam(p, item(p, 1));
-  h.top = numericParam(p, item(p, 2));
-  h.width = numericParam(p, item(p, 3));
-  h.height = numericParam(p, item(p, 4));
-  h.picture = pictureName(item(p, 5));
+  h.left = numericParam(p, commandItem(p, 1));
+  h.top = numericParam(p, commandItem(p, 2));
+  h.width = numericParam(p, commandItem(p, 3));
+  h.height = numericParam(p, commandItem(p, 4));
+  h.picture = pictureName(commandItem(p, 5));
   const bool selectedGiven = !popup && e.cmdItemCount >= 6;
-  h.selectedPicture = selectedGiven ? pictureName(item(p, 6)) : std::string();
+  h.selectedPicture = selectedGiven ? pictureName(commandItem(p, 6)) : std::string();
   h.scriptPos = e.scriptPos;
   h.popup = popup;
   r.hotspots.push_back(h);
@@ -95,8 +90,8 @@ void cmdDropArea(Player& p) {
     scriptError(p, "droparea needs x, y, width and height");
     return;
   }
-  r.dropAreas.push_back({numericParam(p, item(p, 1)), numericParam(p, item(p, 2)),
-                         numericParam(p, item(p, 3)), numericParam(p, item(p, 4))});
+  r.dropAreas.push_back({numericParam(p, commandItem(p, 1)), numericParam(p, commandItem(p, 2)),
+                         numericParam(p, commandItem(p, 3)), numericParam(p, commandItem(p, 4))});
 }
 
 // dragdropitem x, y, w, h, picture 1, picture 2, picture 3, area: an item
@@ -108,14 +103,14 @@ void cmdDragDropItem(Player& p) {
     return;
   }
   DragItem d;
-  d.left = numericParam(p, item(p, 1));
-  d.top = numericParam(p, item(p, 2));
-  d.width = numericParam(p, item(p, 3));
-  d.height = numericParam(p, item(p, 4));
-  d.picture1 = item(p, 5);
-  d.picture2 = item(p, 6);
-  d.picture3 = item(p, 7);
-  d.area = numericParam(p, item(p, 8));
+  d.left = numericParam(p, commandItem(p, 1));
+  d.top = numericParam(p, commandItem(p, 2));
+  d.width = numericParam(p, commandItem(p, 3));
+  d.height = numericParam(p, commandItem(p, 4));
+  d.picture1 = commandItem(p, 5);
+  d.picture2 = commandItem(p, 6);
+  d.picture3 = commandItem(p, 7);
+  d.area = numericParam(p, commandItem(p, 8));
   d.flag = -1;
   p.regions.dragItems.push_back(d);
   printPicture(p, d.left, d.top, d.picture1);
@@ -123,7 +118,7 @@ void cmdDragDropItem(Player& p) {
 
 // setdragicon file: the work area's drag pointer, from pictures\dragicon\.
 void cmdSetDragIcon(Player& p) {
-  p.shell.dragPointer = "pictures\\dragicon\\" + item(p, 1);
+  p.shell.dragPointer = "pictures\\dragicon\\" + commandItem(p, 1);
   p.platform.setDragPointer(p.content.native(p.shell.dragPointer));
 }
 
@@ -151,9 +146,9 @@ void cmdPopdown(Player& p) {
   Surface& s = outputSurface(p);
   pd.x = s.x;
   pd.y = s.y;
-  pd.width = numericParam(p, item(p, 1));
-  pd.title = item(p, 2);
-  for (int i = 3; i <= e.cmdItemCount; ++i) pd.words.push_back(item(p, i));
+  pd.width = numericParam(p, commandItem(p, 1));
+  pd.title = commandItem(p, 2);
+  for (int i = 3; i <= e.cmdItemCount; ++i) pd.words.push_back(commandItem(p, i));
   const size_t before = r.answerBoxTable.size();
   p.text.popdownWidth = pd.width;
   printText(p, "#f0#o*popdnbo.bmp,*popdnbi.bmp,," + pd.title);
