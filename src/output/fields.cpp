@@ -267,7 +267,25 @@ void prepareFieldClipboard(Player& p, int i) {
     value = leadingNumber(p, f.text);
     kind = value.empty() ? 0 : 80;
   }
-  clip = std::string(kClipboardMarker) + "," + std::to_string(kind) + "," + value;
+  clip = payloadText(kind, value);
+}
+
+std::string payloadText(int kind, std::string_view value) {
+  return std::string(kClipboardMarker) + "," + std::to_string(kind) + "," + std::string(value);
+}
+
+bool parsePayload(std::string_view text, int& kind, std::string& value) {
+  const std::string marker = std::string(kClipboardMarker) + ",";
+  if (text.substr(0, marker.size()) != marker) return false;
+  const size_t comma = text.find(',', marker.size());
+  if (comma == std::string_view::npos) return false;
+  const std::string_view kindText = text.substr(marker.size(), comma - marker.size());
+  if (kindText.empty() || kindText.size() > 6 ||
+      !std::all_of(kindText.begin(), kindText.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  kind = std::stoi(std::string(kindText));
+  value = std::string(text.substr(comma + 1));
+  return true;
 }
 
 void copyField(Player& p) {
@@ -315,14 +333,10 @@ void dropOnField(Player& p, int i) {
 void pasteField(Player& p) {
   AnswerField* f = keyField(p);
   if (!f || (f->kind != kNumberField && f->kind != kFormulaField)) return;
-  const std::string clip = p.platform.clipboardText();
-  const std::string marker = std::string(kClipboardMarker) + ",";
-  if (clip.compare(0, marker.size(), marker) != 0) return;
-  const size_t comma = clip.find(',', marker.size());
-  if (comma == std::string::npos) return;
-  const std::string kindText = clip.substr(marker.size(), comma - marker.size());
-  if (kindText != "80" && kindText != "81") return;
-  p.regions.drag = {clip.substr(comma + 1, 999), std::stoi(kindText)};
+  int kind = 0;
+  std::string value;
+  if (!parsePayload(p.platform.clipboardText(), kind, value) || (kind != 80 && kind != 81)) return;
+  p.regions.drag = {value.substr(0, 999), kind};
   dropOnField(p, p.regions.inputField);
 }
 

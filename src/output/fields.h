@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vintara {
 
@@ -15,6 +16,12 @@ class Player;
 
 // The marker that starts the clipboard text of a value.
 inline constexpr const char* kClipboardMarker = "QeltVintaraData";
+
+// The clipboard and drag text of a value: "QeltVintaraData," + kind + ","
+// + value.
+std::string payloadText(int kind, std::string_view value);
+// Reads such a text; false for any other text.
+bool parsePayload(std::string_view text, int& kind, std::string& value);
 
 // Draws field i (its background, the outline when asked, its text).
 void drawField(Player& p, int i, bool outlined = false);

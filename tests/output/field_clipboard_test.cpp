@@ -132,6 +132,9 @@ TEST_F(ClipFixture, PasteTakesOnlyValuesWithTheMarker) {
       {"QeltVintaraData,80,42", "42 "},
       {"QeltVintaraData,15,4", ""},  // a spelling letter is no value
       {"QeltVintaraData80,42", ""},
+      {"QeltVintaraData,,42", ""},                 // no kind
+      {"QeltVintaraData,99999999999,42", ""},      // a kind past any int
+      {"QeltVintaraData,80", ""},                  // no value part
       {"42", ""},
   };
   for (const Case& c : cases) {

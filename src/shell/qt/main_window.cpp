@@ -34,24 +34,15 @@ bool isBuilt(MenuItem item) {
   }
 }
 
-// Drags carry the payload as the clipboard text of the program:
-// "QeltVintaraData," + kind + "," + value.
-const char* const kPayloadMarker = "QeltVintaraData,";
-
-QString payloadText(const DragPayload& d) {
-  return QString::fromLatin1(kPayloadMarker) + QString::number(d.kind) + "," + fromCp1252(d.text);
-}
+// Drags carry the payload as the clipboard text of the program.
+QString payloadText(const DragPayload& d) { return fromCp1252(vintara::payloadText(d.kind, d.text)); }
 
 bool readPayload(const QMimeData* mime, DragPayload& out) {
   if (!mime || !mime->hasText()) return false;
-  const QString text = mime->text();
-  if (!text.startsWith(QLatin1String(kPayloadMarker))) return false;
-  const QString rest = text.mid(int(qstrlen(kPayloadMarker)));
-  const int comma = rest.indexOf(',');
-  bool ok = false;
-  const int kind = rest.left(comma).toInt(&ok);
-  if (comma < 0 || !ok || kind == 0) return false;
-  out = {toCp1252(rest.mid(comma + 1)), kind};
+  int kind = 0;
+  std::string value;
+  if (!parsePayload(toCp1252(mime->text()), kind, value) || kind == 0) return false;
+  out = {value, kind};
   return true;
 }
 
