@@ -10,12 +10,6 @@
 namespace vintara::test {
 namespace {
 
-int findScreen(const CourseTree& tree, const std::string& caption) {
-  for (int n = 1; n <= tree.count(); ++n)
-    if (tree.caption(n) == caption) return n;
-  return 0;
-}
-
 TEST(DemoCourse, QuestionScreensStopForTheAnswer) {
   TempDir dir;
   const std::string root = dir / "tolvenia";
@@ -42,7 +36,7 @@ TEST(DemoCourse, QuestionScreensStopForTheAnswer) {
                  {"Energy: which store", kWordPlacement}};
   for (const auto& s : screens) {
     SCOPED_TRACE(s.caption);
-    const int screen = findScreen(p.content.tree, s.caption);
+    const int screen = nodeWithCaption(p.content.tree, s.caption);
     ASSERT_NE(screen, 0);
     p.engine.currentScreen = screen;
     p.nav.useTemplate = true;  // a leaf below its revision menu

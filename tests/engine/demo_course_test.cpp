@@ -32,10 +32,7 @@ class DemoCourseTest : public ::testing::Test {
 
   // Shows the screen with this caption; the lines it drew.
   Lines show(const std::string& caption) {
-    const CourseTree& t = p().content.tree;
-    int node = 0;
-    for (int n = 1; n <= t.count() && !node; ++n)
-      if (t.caption(n) == caption) node = n;
+    const int node = test::nodeWithCaption(p().content.tree, caption);
     EXPECT_NE(node, 0) << caption;
     test::drawnLines().clear();
     p().engine.currentScreen = node;

@@ -15,15 +15,7 @@ namespace {
 
 using test::nameOf;
 
-// Superscript exponent digits as the fields keep them (digit + 86).
-std::string sup(std::string_view digits) {
-  std::string s;
-  for (char d : digits) s += char(d + 86);
-  return s;
-}
-
-const std::string kTimesTen = "\xD7\x31\x30";  // "×10"
-const std::string kMinus = "\xBB";
+using test::powerOfTen;
 
 struct FieldFixture : ::testing::Test {
   FakePlatform platform;
@@ -112,17 +104,17 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{kNumberField, '.', "-12", "-12 "}, TypingCase{kNumberField, '.', "12-", "-12 "},
         TypingCase{kNumberField, '.', "12--", "12 "}, TypingCase{kNumberField, '.', "-", "-"},
         // Powers of ten: "x" adds "×10" and two exponent digits that shift.
-        TypingCase{kNumberField, '.', "12x3", "12" + kTimesTen + sup("03") + " "},
-        TypingCase{kNumberField, '.', "12X345", "12" + kTimesTen + sup("45") + " "},
-        TypingCase{kNumberField, '.', "1.x", "1" + kTimesTen + sup("00") + " "},
-        TypingCase{kNumberField, '.', "12x3-", "12" + kTimesTen + kMinus + sup("03") + " "},
-        TypingCase{kNumberField, '.', "12x3--", "12" + kTimesTen + sup("03") + " "},
-        TypingCase{kNumberField, '.', "12x-3", "12" + kTimesTen + kMinus + sup("03") + " "},
-        TypingCase{kNumberField, '.', "12x3x", "12" + kTimesTen + sup("03") + " "},
+        TypingCase{kNumberField, '.', "12x3", powerOfTen("12", "03") + " "},
+        TypingCase{kNumberField, '.', "12X345", powerOfTen("12", "45") + " "},
+        TypingCase{kNumberField, '.', "1.x", powerOfTen("1", "00") + " "},
+        TypingCase{kNumberField, '.', "12x3-", powerOfTen("12", "-03") + " "},
+        TypingCase{kNumberField, '.', "12x3--", powerOfTen("12", "03") + " "},
+        TypingCase{kNumberField, '.', "12x-3", powerOfTen("12", "-03") + " "},
+        TypingCase{kNumberField, '.', "12x3x", powerOfTen("12", "03") + " "},
         // No separator once there is a power of ten, whether or not the
         // number before it has one; the exponent keeps its digits.
-        TypingCase{kNumberField, '.', "3x08.", "3" + kTimesTen + sup("08") + " "},
-        TypingCase{kNumberField, '.', "3x.5", "3" + kTimesTen + sup("05") + " "},
+        TypingCase{kNumberField, '.', "3x08.", powerOfTen("3", "08") + " "},
+        TypingCase{kNumberField, '.', "3x.5", powerOfTen("3", "05") + " "},
         TypingCase{kNumberField, '.', "x", ""},  // no number to scale
         TypingCase{kNumberField, '.', "-x", "-"},
         // Length limits: ten characters (eleven with a separator) take no more.

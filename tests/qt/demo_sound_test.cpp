@@ -3,7 +3,6 @@
 // has ended.
 #include <gtest/gtest.h>
 
-#include <cctype>
 
 #include "engine/navigation.h"
 #include "support/test_support.h"
@@ -11,23 +10,10 @@
 namespace vintara {
 namespace {
 
-int screenCalled(const Player& p, const std::string& caption) {
-  for (int n = 1; n <= p.content.tree.count(); ++n)
-    if (p.content.tree.caption(n) == caption) return n;
-  return 0;
-}
-
 struct Speaking {
   const char* screen;
   const char* sound;  // the file the screen plays, below the content root
 };
-
-std::string screenName(const Speaking& s) {
-  std::string name;
-  for (char c : std::string(s.screen))
-    if (std::isalnum((unsigned char)c)) name += c;
-  return name;
-}
 
 class DemoSpeech : public ::testing::TestWithParam<Speaking> {};
 
@@ -35,7 +21,7 @@ TEST_P(DemoSpeech, ScreenWaitsForItsSpeech) {
   test::PlayerFixture f(std::string(VINTARA_BINARY_DIR) + "/tolvenia");
   Player& p = f.p();
   f.platform.playExisting = true;  // the course's own sound files play
-  p.engine.currentScreen = screenCalled(p, GetParam().screen);
+  p.engine.currentScreen = test::nodeWithCaption(p.content.tree, GetParam().screen);
   ASSERT_NE(p.engine.currentScreen, 0) << GetParam().screen;
   runProgram(p);
 
@@ -57,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Speaking{"Stores of energy", "database/energy/topic1/Wav/stores.wav"},
                       Speaking{"Power and energy", "database/energy/topic2/Wav/power.wav"},
                       Speaking{"Half-life in numbers", "database/radio/topic2/Wav/halflife.wav"}),
-    [](const auto& info) { return screenName(info.param); });
+    [](const auto& info) { return test::nameOf(info.param.screen); });
 
 }  // namespace
 }  // namespace vintara

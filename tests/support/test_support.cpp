@@ -57,6 +57,12 @@ PlayerFixture::PlayerFixture(const std::string& root) {
   player->content.loadTree();
 }
 
+int nodeWithCaption(const CourseTree& tree, std::string_view caption) {
+  for (int n = 1; n <= tree.count(); ++n)
+    if (tree.caption(n) == caption) return n;
+  return 0;
+}
+
 std::string nameOf(std::string_view text) {
   std::string name;
   bool gap = false;

@@ -59,6 +59,9 @@ struct PlayerFixture {
 // Runs a script text as a screen of its own (from its first line).
 void runScriptText(Player& p, const std::string& scriptWithLf);
 
+// The first node of the tree with this caption, or 0.
+int nodeWithCaption(const CourseTree& tree, std::string_view caption);
+
 // A test case name made of the letters and digits of a description.
 std::string nameOf(std::string_view text);
 
