@@ -58,13 +58,8 @@ int targetNumber(Player& p, int region) {
 
 // Whether a line equal to `lowerLine` follows the current position of the
 // running script.
-bool lineFollows(const Player& p, std::string_view lowerLine) {
-  EngineState copy;
-  copy.scriptText = p.engine.scriptText;
-  copy.scriptPos = p.engine.scriptPos;
-  copy.scriptEnd = p.engine.scriptEnd;
-  if (copy.scriptPos < 1) return false;
-  return findLabel(copy, lowerLine) != 0;
+bool lineFollows(Player& p, std::string_view lowerLine) {
+  return p.engine.scriptPos >= 1 && peekLabel(p.engine, lowerLine) != 0;
 }
 
 // Hides the index window and unchecks its Utilities item.

@@ -160,6 +160,14 @@ int findLabel(EngineState& e, std::string_view label) {
   return 0;
 }
 
+int peekLabel(EngineState& e, std::string_view label) {
+  const int pos = e.scriptPos, lineStart = e.lineStart;
+  const int found = findLabel(e, label);
+  e.scriptPos = pos;
+  e.lineStart = lineStart;
+  return found;
+}
+
 void replaceLine(EngineState& e, int position, std::string_view newText) {
   std::string& t = e.scriptText;
   const size_t keep = size_t(std::clamp(position, 0, int(t.size())));

@@ -56,6 +56,8 @@ std::string joinParams(const EngineState& e, int from);
 // Searches forward from scriptPos for a line equal to `label` (lower case);
 // returns the position after it, or 0 (scriptPos is then past scriptEnd).
 int findLabel(EngineState& e, std::string_view label);
+// Where findLabel would find `label`, leaving the script where it is.
+int peekLabel(EngineState& e, std::string_view label);
 
 // Replaces the line starting just after `position` with newText.
 void replaceLine(EngineState& e, int position, std::string_view newText);

@@ -47,11 +47,7 @@ void declareHotspot(Player& p, bool popup) {
   }
   // The body ends at its end line; without one the rest of the script
   // would run as the body.
-  EngineState probe;
-  probe.scriptText = e.scriptText;
-  probe.scriptPos = e.scriptPos;
-  probe.scriptEnd = e.scriptEnd;
-  if (!findLabel(probe, endLine)) {
+  if (!peekLabel(e, endLine)) {
     scriptError(p, std::string("the block has no ") + endLine + " line");
     e.scriptPos = e.scriptEnd + 1;
     return;
