@@ -30,6 +30,10 @@ bool insideBox(const AnswerBox& b, int x, int y) {
   return b.x <= x && x <= b.x + b.width && b.y <= y && y <= b.y + b.height;
 }
 
+bool insideField(const AnswerField& f, int x, int y) {
+  return f.left < x && x < f.right && f.top < y && y < f.bottom;
+}
+
 const Image* pictureOf(Player& p, std::string_view name, int* slotOut) {
   const int slot = loadPicture(p, name);
   if (slotOut) *slotOut = slot;
@@ -612,8 +616,7 @@ void onPointerDown(Player& p, int button, int x, int y) {
   // 2. Typed fields take the input; numbers become the drag payload.
   bool taken = false;
   for (int i = std::max(0, r.firstField); i < int(r.answerFieldTable.size()); ++i) {
-    const AnswerField& f = r.answerFieldTable[size_t(i)];
-    if (f.left < x && x < f.right && f.top < y && y < f.bottom) {
+    if (insideField(r.answerFieldTable[size_t(i)], x, y)) {
       p.trace->regionHit("field", i);
       setInputField(p, i);
       prepareFieldClipboard(p, i);

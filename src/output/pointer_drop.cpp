@@ -149,7 +149,7 @@ bool dropOnAField(Player& p, int x, int y) {
   for (int i = std::max(0, r.firstField); i < int(r.answerFieldTable.size()); ++i) {
     const AnswerField& f = r.answerFieldTable[size_t(i)];
     if (f.kind != kNumberField && f.kind != kFormulaField) continue;
-    if (f.left < x && x < f.right && f.top < y && y < f.bottom) {
+    if (insideField(f, x, y)) {
       p.trace->regionHit("field", i);
       dropOnField(p, i);
       return true;

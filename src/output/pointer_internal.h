@@ -11,9 +11,12 @@ namespace vintara {
 class Player;
 class Image;
 struct AnswerBox;
+struct AnswerField;
 
 // Answer boxes take a point on their edges too.
 bool insideBox(const AnswerBox& b, int x, int y);
+// Typed fields take a point strictly inside their edges.
+bool insideField(const AnswerField& f, int x, int y);
 // A picture by name through the screen's picture cache; null when it could
 // not be loaded. slotOut receives the cache slot (0 when not loaded).
 const Image* pictureOf(Player& p, std::string_view name, int* slotOut = nullptr);
